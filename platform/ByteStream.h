@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// A bounds-checked cursor over bytes read from a file. Every read checks the bytes left
+// first; a read that does not fit fails, leaves its output alone and makes the reader
+// failed for good, so a loader can check once at the end of a block.
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    bool ReadU8(std::uint8_t& value);
+    bool ReadI32(std::int32_t& value);
+    bool ReadU32(std::uint32_t& value);
+    bool ReadF64(double& value);
+    // Reads exactly n raw bytes; fails before allocating when fewer remain.
+    bool ReadBytes(std::size_t n, std::string& out);
+    bool ReadInto(std::span<std::uint8_t> out);
+
+    std::size_t Position() const { return position_; }
+    std::size_t Remaining() const { return bytes_.size() - position_; }
+    bool Failed() const { return failed_; }
+    // True when at least n bytes remain (and nothing failed so far).
+    bool Has(std::size_t n) const { return !failed_ && Remaining() >= n; }
+
+private:
+    bool Take(std::size_t n, const std::uint8_t*& at);
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t position_ = 0;
+    bool failed_ = false;
+};
+
+// Where written bytes go: memory, a file, or in tests a sink that fails on purpose.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // False when the bytes could not all be written.
+    virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
+};
+
+class VectorSink final : public ByteSink {
+public:
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        bytes.insert(bytes.end(), data, data + size);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
+};
+
+// Little-endian writer. The first failed write makes it failed for good and later writes
+// are dropped, so a writer can check once at the end.
+class ByteWriter {
+public:
+    explicit ByteWriter(ByteSink& sink) : sink_(sink) {}
+
+    void WriteU8(std::uint8_t value);
+    void WriteI32(std::int32_t value);
+    void WriteU32(std::uint32_t value);
+    void WriteF64(double value);
+    void WriteBytes(const void* data, std::size_t size);
+
+    bool Failed() const { return failed_; }
+    std::size_t Written() const { return written_; }
+
+private:
+    ByteSink& sink_;
+    std::size_t written_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Texts are UTF-8 in memory and Windows code page 1250 in files and reports.
+// Both directions are total: every byte of the code page has a character and back, and a
+// character the code page cannot hold becomes "?".
+std::string Cp1250ToUtf8(std::string_view bytes);
+std::string Utf8ToCp1250(std::string_view text);
+// Number of code-page bytes the UTF-8 text takes (one per character).
+std::size_t Cp1250Length(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset default -G Ninja >/dev/null
+cmake --build --preset default --target quirvale2
+
+program=build/default/app/quirvale2
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display is available. To run the program on a virtual one:"
+  echo "  xvfb-run -a $program"
+  exit 0
+fi
+exec "$program"

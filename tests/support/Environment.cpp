@@ -1,0 +1,74 @@
+#include "tests/support/Environment.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/Dates.h"
+#include "platform/Numbers.h"
+
+namespace testing_support {
+namespace {
+
+class SharedClock final : public platform::Clock {
+public:
+    explicit SharedClock(std::shared_ptr<TDateTime> today) : today_(std::move(today)) {}
+    TDateTime Now() const override { return *today_ + 0.5; }  // noon of the fixed day
+
+private:
+    std::shared_ptr<TDateTime> today_;
+};
+
+}  // namespace
+
+FixedToday::FixedToday(int year, int month, int day)
+    : today_(std::make_shared<TDateTime>(platform::EncodeDate(year, month, day))) {
+    previous_ = platform::SetClock(std::make_unique<SharedClock>(today_));
+}
+
+FixedToday::~FixedToday() { platform::SetClock(std::move(previous_)); }
+
+void FixedToday::Set(int year, int month, int day) {
+    *today_ = platform::EncodeDate(year, month, day);
+}
+
+DecimalSeparatorOverride::DecimalSeparatorOverride(char separator) {
+    platform::SetDecimalSeparatorSource([separator] { return separator; });
+}
+
+DecimalSeparatorOverride::~DecimalSeparatorOverride() { platform::SetDecimalSeparatorSource({}); }
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quirvale-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    // A test may have made the folder read-only; give the permissions back before removing.
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in.good()) << "cannot read " << path;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string SamplePath(const std::string& name) {
+    return std::string(QV_FIXTURES_DIR) + "/ocn-samples/" + name;
+}
+
+}  // namespace testing_support
