@@ -70,6 +70,13 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
         }
         cp = (cp << 6) | (byte(i + k) & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are malformed too; decoding an
+    // overlong form would smuggle in characters the text does not show.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return 0xFFFD;
+    }
     i += extra + 1;
     return cp;
 }

@@ -1,5 +1,6 @@
 #include "platform/Dates.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -12,7 +13,19 @@ using namespace std::chrono;
 // Day 0 of the Windows day numbers.
 constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
 
-long WholeDays(TDateTime date) { return static_cast<long>(std::floor(date)); }
+// The range that EncodeDate accepts: 1.1.0001 to 31.12.9999.
+constexpr double kFirstDay = (sys_days{year{1} / January / 1} - kEpoch).count();
+constexpr double kLastDay = (sys_days{year{9999} / December / 31} - kEpoch).count();
+
+// The day part of a day number. Before day 0 the fraction still counts forward from the day's
+// start (-1.25 is 29.12.1899, 6:00), so the day is the number truncated toward zero. A date
+// read from a damaged file may be anything; it is held to the calendar's range (and NaN
+// taken as day 0) instead of overflowing the conversion.
+long WholeDays(TDateTime date) {
+    if (std::isnan(date)) return 0;
+    return static_cast<long>(std::trunc(std::clamp(date, kFirstDay, kLastDay)));
+}
+
 
 }  // namespace
 

@@ -15,7 +15,8 @@ int DaysInMonth(int year, int month);
 bool TryEncodeDate(int year, int month, int day, TDateTime& date);
 // Like TryEncodeDate, but an impossible date gives 0 (30.12.1899).
 TDateTime EncodeDate(int year, int month, int day);
-// The calendar day of a date; the time of day is ignored.
+// The calendar day of a date; the time of day is ignored. A day number outside 1.1.0001 to
+// 31.12.9999 gives the nearer end of that range, NaN gives 30.12.1899.
 void DecodeDate(TDateTime date, int& year, int& month, int& day);
 
 // 1 = Sunday ... 7 = Saturday.

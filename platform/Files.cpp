@@ -4,11 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace platform {
 namespace {
@@ -39,11 +38,24 @@ std::string& ProgramDirectoryOverride() {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<std::uint8_t> content{std::istreambuf_iterator<char>(in),
-                                      std::istreambuf_iterator<char>()};
-    if (in.bad()) return false;
+    // Plain descriptors rather than a stream: a stream's buffer throws on a read error (a
+    // directory at the path, say) where a failed load is wanted.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::vector<std::uint8_t> content;
+    std::array<std::uint8_t, 1 << 16> buffer;
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        content.insert(content.end(), buffer.begin(), buffer.begin() + n);
+    }
+    ::close(fd);
+    if (!ok) return false;
     bytes = std::move(content);
     return true;
 }

@@ -31,6 +31,10 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+bool IsNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E';
+}
+
 }  // namespace
 
 char DecimalSeparator() { return Source() ? Source()() : UserLocaleSeparator(); }
@@ -109,6 +113,9 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         if (c == separator) {
             normalized += '.';
         } else if (c == '.' && separator != '.') {
+            return std::nullopt;
+        } else if (!IsNumberCharacter(c)) {
+            // from_chars would also take "inf" and "nan", which are no typed numbers.
             return std::nullopt;
         } else {
             normalized += c;

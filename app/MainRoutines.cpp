@@ -1,0 +1,93 @@
+#include "app/MainRoutines.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <array>
+#include <cmath>
+
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/QtColor.h"
+
+namespace {
+
+const std::array<std::string, 7> kDayNames = {"Niedziela", "Poniedziałek", "Wtorek", "Środa",
+                                              "Czwartek",  "Piątek",       "Sobota"};
+
+}  // namespace
+
+QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
+    // An arithmetic shift halves toward minus infinity, as the original placement did.
+    return {ownerPos.x() + ((ownerSize.width() - dialogSize.width()) >> 1),
+            ownerPos.y() + ((ownerSize.height() - dialogSize.height()) >> 1)};
+}
+
+int ShowCentredModal(QDialog& form, QWidget& owner) {
+    form.move(CentredPosition(owner.pos(), owner.frameGeometry().size(),
+                              form.frameGeometry().size()));
+    return form.exec();
+}
+
+std::string DayName(int i) { return i >= 0 && i < 7 ? kDayNames[i] : std::string(); }
+
+void FillDaysComboBox(int from, int to, platform::ComboBox& combo, int selection) {
+    combo.ClearItems();
+    combo.SetText("");
+    for (int i = from; i <= to; ++i) combo.AddItem(DayName(i));
+    combo.SetItemIndex(selection >= 0 && selection < combo.ItemCount() ? selection : -1);
+}
+
+void SelectComboBoxItem(platform::ComboBox& combo, int index) {
+    combo.SetItemIndex(index >= 0 && index < combo.ItemCount() ? index : -1);
+    emit combo.changed();
+}
+
+void SelectPrevComboBoxItem(platform::ComboBox& combo) {
+    const int index = combo.ItemIndex();
+    if (index < 0) return;
+    combo.SetItemIndex(index == 0 ? combo.ItemCount() - 1 : index - 1);
+    emit combo.changed();
+}
+
+void SelectNextComboBoxItem(platform::ComboBox& combo) {
+    const int index = combo.ItemIndex();
+    if (index < 0) return;
+    combo.SetItemIndex(index == combo.ItemCount() - 1 ? 0 : index + 1);
+    emit combo.changed();
+}
+
+int BarWidth(double value, double top, int containerWidth) {
+    if (top <= 0.0) return 0;
+    if (value > top) value = top;
+    const double width = std::trunc(value / top * containerWidth);
+    return width > 0 ? static_cast<int>(width) : 0;
+}
+
+int CentredLeft(int boxWidth, int width) { return (boxWidth - width) / 2; }
+
+void SetBar(double value, double top, QWidget& container, platform::Panel& fill) {
+    const int width = BarWidth(value, top, container.width());
+    fill.setVisible(width > 0);
+    if (width > 0) fill.setGeometry(0, 0, width, container.height());
+}
+
+void SetBarWithMarker(double value, double top, QWidget& container, platform::Panel& fill,
+                      QLabel& marker, double threshold, TColor above, TColor atOrUnder) {
+    SetBar(value, top, container, fill);
+    // A hidden fill keeps the marker and the colour it had.
+    if (BarWidth(value, top, container.width()) == 0) return;
+    const double clamped = value > top ? top : value;
+    marker.setGeometry(fill.geometry());
+    marker.setVisible(clamped > threshold);
+    fill.SetColor(clamped > threshold ? above : atOrUnder);
+}
+
+void SetFontColor(QWidget& widget, TColor color) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, platform::ToQColor(color));
+    widget.setPalette(palette);
+}
+
+TColor FontColor(const QWidget& widget) {
+    return platform::FromQColor(widget.palette().color(QPalette::WindowText));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <string>
+
+#include "platform/Types.h"
+
+class QDialog;
+class QLabel;
+class QWidget;
+namespace platform {
+class ComboBox;
+class Panel;
+}  // namespace platform
+
+// Routines of the main window's unit that the other windows share.
+
+// Where a dialog of `dialogSize` opens centred over an owner at `ownerPos` of `ownerSize`:
+// half the difference, rounded toward minus infinity when the dialog is the larger.
+QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
+// Places the dialog centred over the owner, every time, and shows it modally.
+int ShowCentredModal(QDialog& form, QWidget& owner);
+
+// "Niedziela" .. "Sobota" for 0..6; empty for anything else.
+std::string DayName(int i);
+// Fills the combo with DayName(from..to) and selects `selection` when it is an item.
+void FillDaysComboBox(int from, int to, platform::ComboBox& combo, int selection);
+// Selects the index (no item when out of range), then runs the change handler.
+void SelectComboBoxItem(platform::ComboBox& combo, int index);
+// Move to the previous / next item, wrapping; nothing at all when no item is selected.
+void SelectPrevComboBoxItem(platform::ComboBox& combo);
+void SelectNextComboBoxItem(platform::ComboBox& combo);
+
+// Width in pixels of a bar's fill for a value out of `top`: clamped to the top, truncated,
+// 0 when the top is not positive.
+int BarWidth(double value, double top, int containerWidth);
+// Left edge that centres a width in a box, the division truncated toward zero.
+int CentredLeft(int boxWidth, int width);
+
+// A bar: the fill shows the value's share of the container's width; hidden at 0.
+void SetBar(double value, double top, QWidget& container, platform::Panel& fill);
+// A bar with a shaded marker image over the fill: above the threshold the image shows,
+// at or under it the plain fill in the alarm colour shows.
+void SetBarWithMarker(double value, double top, QWidget& container, platform::Panel& fill,
+                      QLabel& marker, double threshold, TColor above, TColor atOrUnder);
+
+// The colour of a widget's text.
+void SetFontColor(QWidget& widget, TColor color);
+TColor FontColor(const QWidget& widget);

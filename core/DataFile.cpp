@@ -1,0 +1,111 @@
+#include "core/DataFile.h"
+
+#include <vector>
+
+#include "core/DocumentFile.h"
+#include "platform/Dates.h"
+#include "platform/Files.h"
+
+TDataFile::TDataFile() {
+    Clear();
+}
+
+TDataFile::~TDataFile() = default;
+
+void TDataFile::Clear() {
+    FileName.clear();
+    Subjects.Clear();
+    Student = TStudent{};
+    Student.EndOfSchoolYear = ::EndOfSchoolYear();
+    int year = 0, month = 0, day = 0;
+    platform::DecodeDate(Student.EndOfSchoolYear, year, month, day);
+    Student.SchoolYear = year - 1;
+    Calendar.Categories.Clear();
+    Calendar.Clear();
+    LessonPlan = TLessonPlan{};
+    Named = false;
+    Modified = false;
+}
+
+std::int32_t TDataFile::SaveToFile(const std::string& path) {
+    const TDocumentHeader header = MakeDocumentHeader(*this);
+    const bool saved = platform::SaveFileAtomically(
+        path, [&](platform::ByteWriter& out) { WriteDocument(out, *this, header); });
+    if (!saved) return -1;
+    Header = header;
+    FileName = path;
+    Named = true;
+    Modified = false;
+    return 0;
+}
+
+std::int32_t TDataFile::SaveToCurrentFile() {
+    return SaveToFile(FileName);
+}
+
+std::int32_t TDataFile::LoadFromFile(const std::string& path) {
+    if (Named) return -1;
+    std::vector<std::uint8_t> bytes;
+    if (!platform::ReadWholeFile(path, bytes)) return -1;
+    platform::ByteReader in(bytes);
+    if (ReadDocument(in, *this) != 0) {
+        // Nothing half-loaded: a document damaged before its diary is refused whole.
+        Clear();
+        return -1;
+    }
+    FileName = path;
+    Named = true;
+    Modified = false;
+    return 0;
+}
+
+std::int32_t TDataFile::New(platform::FileDialog& saveDialog) {
+    if (Modified && Close(saveDialog) == 2) return 2;
+    Clear();
+    SetDefaultMarksValues(Settings.MarksValues);
+    SetDefaultTimeTableColors(Settings.TimeTableColors);
+    Settings.AlarmThreshold = 2.0;
+    Calendar.AddCategory({"Kartkówka", 0xC0C0C0, 0xFF0000});
+    Calendar.AddCategory({"Sprawdzian", 0xC0C0C0, 0x0000FF});
+    return 0;
+}
+
+std::int32_t TDataFile::Open(platform::FileDialog& openDialog, platform::FileDialog& saveDialog) {
+    if (!openDialog.Execute()) return 2;
+    if (Close(saveDialog) == 2) return 2;
+    // A file that cannot be read leaves the cleared document; the command still succeeded.
+    LoadFromFile(openDialog.FileName());
+    return 0;
+}
+
+std::int32_t TDataFile::Save(platform::FileDialog& saveDialog) {
+    return Named ? SaveToCurrentFile() : SaveAs(saveDialog);
+}
+
+std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
+    if (!saveDialog.Execute()) return 2;
+    return SaveToFile(saveDialog.FileName());
+}
+
+std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
+    if (Modified) {
+        const int answer = platform::MessageBox(kSaveQuestion, kDocumentCaption,
+                                                platform::mb::YesNoCancel, /*owned=*/false);
+        if (answer != platform::answer::Yes && answer != platform::answer::No) return 2;
+        if (answer == platform::answer::Yes) {
+            const std::int32_t saved = Save(saveDialog);
+            if (saved == 2) return 2;
+            if (saved != 0) {
+                // Clearing now would lose the data the user asked to keep; New, Open and
+                // closing the program stop on 2 instead.
+                const std::string& path = Named ? FileName : saveDialog.FileName();
+                platform::MessageBox(std::string(kSaveFailedMessage) + "\n" + path,
+                                     kDocumentCaption, platform::mb::Ok | platform::mb::IconStop,
+                                     /*owned=*/false);
+                return 2;
+            }
+        }
+    }
+    Clear();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/Calendar.h"
+#include "core/Marks.h"
+#include "core/Records.h"
+#include "platform/Dialogs.h"
+
+// The texts of the document's own message boxes.
+inline constexpr char kDocumentCaption[] = "Quirvale";
+inline constexpr char kSaveQuestion[] = "Czy zachować zmiany?";
+// Followed by a line break and the path of the file that could not be written.
+inline constexpr char kSaveFailedMessage[] = "Nie udało się zapisać pliku.";
+
+inline constexpr std::size_t kHeaderSize = 92;
+
+// The open document: one school year of one pupil, stored in a ".ocn" file.
+// Results: 0 done, 2 cancelled by the user, -1 a file could not be read or written (or a
+// load was asked of a document bound to a file).
+class TDataFile {
+  public:
+    std::string FileName;
+    // The file header as last written or read; bytes 44..91 are kept as a loaded file held
+    // them.
+    std::array<std::uint8_t, kHeaderSize> Header{};
+    TStudent Student;
+    TSubjectsList Subjects;
+    TLessonPlan LessonPlan;
+    TDocumentSettings Settings;
+    TClCalendar Calendar;
+    TClVerificationStrings VerificationStrings;
+    // Changed since the last load, save or clearing.
+    bool Modified = false;
+    // Bound to FileName by a successful save or load.
+    bool Named = false;
+
+    TDataFile();
+    ~TDataFile();
+    TDataFile(const TDataFile&) = delete;
+    TDataFile& operator=(const TDataFile&) = delete;
+
+    // Empties the document and unbinds it; Settings and Header stay.
+    void Clear();
+    // Writes a temporary file beside `path` and renames it over `path` only when complete,
+    // so a failed save never loses the previous file. -1 on failure, with nothing changed.
+    std::int32_t SaveToFile(const std::string& path);
+    std::int32_t SaveToCurrentFile();
+    // -1 when bound, when the file cannot be read, or when it is damaged before the diary
+    // block (then the document is left cleared and unbound). Damage inside the diary keeps
+    // the complete years before it.
+    std::int32_t LoadFromFile(const std::string& path);
+
+    // The document commands. New, Open and Close ask the save question when modified.
+    std::int32_t New(platform::FileDialog& saveDialog);
+    std::int32_t Open(platform::FileDialog& openDialog, platform::FileDialog& saveDialog);
+    std::int32_t Save(platform::FileDialog& saveDialog);
+    std::int32_t SaveAs(platform::FileDialog& saveDialog);
+    // 0 when the document was cleared; 2 when the user cancelled or a wanted save failed
+    // (the document then stays as it is, still modified).
+    std::int32_t Close(platform::FileDialog& saveDialog);
+};

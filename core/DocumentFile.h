@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/DataFile.h"
+#include "platform/ByteStream.h"
+
+// The ".ocn" file: a 92-byte header, then the pupil, settings, subjects, lesson-plan and
+// diary blocks. Little-endian, no padding, texts as length-prefixed strings.
+
+using TDocumentHeader = std::array<std::uint8_t, kHeaderSize>;
+
+// The header for the document as it stands: bytes 0..43 computed, 44..91 from its Header.
+TDocumentHeader MakeDocumentHeader(TDataFile& document);
+
+// Writes the whole file with `header` as its first 92 bytes.
+void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocumentHeader& header);
+
+// Reads a file into a cleared document. -1 when it is damaged before the diary block: then
+// Header and Settings are untouched and the rest may be half read, for the caller to clear.
+// Damage inside the diary block still gives 0 (the diary keeps its complete years).
+std::int32_t ReadDocument(platform::ByteReader& in, TDataFile& document);

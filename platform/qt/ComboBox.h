@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QComboBox>
+
+#include "platform/Controls.h"
+
+namespace platform {
+
+// A combo box as the windows expect it: nothing the program does emits `changed()`; a user's
+// pick from the list does, and so does typing into an editable box, which leaves no item
+// selected (ItemIndex -1) whatever the text. Adding items never selects one.
+class ComboBox : public QComboBox, public ComboControl {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+    void ClearItems() override;
+    void AddItem(const std::string& text) override;
+    int ItemCount() const override { return count(); }
+    int ItemIndex() const override { return currentIndex(); }
+    void SetItemIndex(int index) override;
+
+    // The edit text of an editable box; a non-editable box selects the item with this text.
+    std::string Text() const override { return currentText().toStdString(); }
+    void SetText(const std::string& text) override;
+
+signals:
+    void changed();
+
+private:
+    void EditTextChanged(const QString& text);
+};
+
+}  // namespace platform

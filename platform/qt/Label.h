@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+#include "platform/Controls.h"
+#include "platform/Types.h"
+
+namespace platform {
+
+// A label that, unless it wraps its text, sizes itself to its text, so that the windows can
+// place other labels after its right edge or centre it in a box.
+class Label : public QLabel, public TextControl {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    void SetText(const std::string& text) override;
+    std::string Text() const override { return text().toStdString(); }
+    void SetFontColor(TColor color);
+};
+
+}  // namespace platform

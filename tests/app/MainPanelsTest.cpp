@@ -1,0 +1,249 @@
+#include <QLabel>
+
+#include "app/MainRoutines.h"
+#include "platform/Dates.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/DrawGrid.h"
+#include "platform/qt/Edit.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/Panel.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+TSubject* AddSubject(TDataFile& document, const std::string& name, std::vector<char> marks,
+                     std::uint8_t inAverage = 1, std::int32_t finalMark = kNoFinalMark) {
+    auto* subject = new TSubject;
+    subject->Name = name;
+    subject->InAverage = inAverage;
+    subject->FinalMark = finalMark;
+    for (const char mark : marks) subject->Marks.Add(new char(mark));
+    document.Subjects.Add(subject);
+    return subject;
+}
+
+int RightEdge(const QWidget& widget) { return widget.x() + widget.width(); }
+
+}  // namespace
+
+TEST_F(MainWindowTest, TheSubjectBrowserShowsMarksAverageAndAMarkedBar) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "Polski", {12, 11, 7});  // 5, 4+, 3-
+    form.RefreshSubjectsList();
+
+    EXPECT_EQ("5,4+,3-", ui().edMarks->Text());
+    EXPECT_EQ("4,133", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_EQ("brak", ui().lblFinalMark->text().toStdString());
+    EXPECT_TRUE(ui().lblDodatkowy->isHidden());
+    const int barWidth = ui().SubAvBar->width();
+    EXPECT_EQ(static_cast<int>(4.133 / 6.0 * barWidth), ui().SubAvBarFill->width());
+    EXPECT_FALSE(ui().SubAvBarFill->isHidden());
+    EXPECT_FALSE(ui().SubAvBarImg->isHidden());
+    EXPECT_EQ(0xA00000u, ui().SubAvBarFill->Color());
+}
+
+TEST_F(MainWindowTest, AnAverageAtTheThresholdShowsThePlainRedBar) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "Fizyka", {3}, 0, 9);  // a single "2"; final mark "4"
+    form.RefreshSubjectsList();
+    EXPECT_EQ("2", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_EQ("4", ui().lblFinalMark->text().toStdString());
+    EXPECT_FALSE(ui().lblDodatkowy->isHidden());
+    EXPECT_TRUE(ui().SubAvBarImg->isHidden());
+    EXPECT_EQ(0xFFu, ui().SubAvBarFill->Color());
+}
+
+TEST_F(MainWindowTest, AnAverageAboveTheTopFillsTheWholeBar) {
+    TMainForm& form = Open();
+    form.DataFile.Settings.MarksValues[12] = 9.0;  // "5" now worth more than "6"
+    AddSubject(form.DataFile, "WF", {12});
+    form.RefreshSubjectsList();
+    EXPECT_EQ(ui().SubAvBar->width(), ui().SubAvBarFill->width());
+}
+
+TEST_F(MainWindowTest, AnEmptyDocumentShowsTheEmptyBrowserAndZeroAverages) {
+    Open();
+    EXPECT_EQ(-1, ui().cbSubject->ItemIndex());
+    EXPECT_EQ("", ui().edMarks->Text());
+    EXPECT_TRUE(ui().SubAvBarFill->isHidden());
+    EXPECT_TRUE(ui().lblDodatkowy->isHidden());
+    for (QLabel* label : {ui().lblGeneralAverage, ui().lblAllSubjectsAverage,
+                          ui().lblFinalMarksAverage})
+        EXPECT_EQ("0", label->text().toStdString());
+    EXPECT_TRUE(ui().GenAvBarFill->isHidden());
+    EXPECT_TRUE(ui().AllSubAvBarFill->isHidden());
+    EXPECT_TRUE(ui().FinalMarksAvBarFill->isHidden());
+}
+
+TEST_F(MainWindowTest, TheAveragesBoxCountsSubjectsByTheirFlag) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "A", {12}, 1, 12);  // 5, final 5
+    AddSubject(form.DataFile, "B", {6}, 0, 6);    // 3, final 3, extra subject
+    form.RefreshSubjectsList();
+    EXPECT_EQ("5", ui().lblGeneralAverage->text().toStdString());
+    EXPECT_EQ("4", ui().lblAllSubjectsAverage->text().toStdString());
+    EXPECT_EQ("5", ui().lblFinalMarksAverage->text().toStdString());
+    EXPECT_EQ(0x800000u, ui().GenAvBarFill->Color());
+}
+
+TEST_F(MainWindowTest, TheSelectionStaysOnItsIndexAndFallsBackToTheFirstSubject) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "A", {});
+    AddSubject(form.DataFile, "B", {});
+    AddSubject(form.DataFile, "C", {});
+    form.RefreshSubjectsList();
+    SelectComboBoxItem(*ui().cbSubject, 2);
+    form.RefreshSubjectsList();
+    EXPECT_EQ(2, ui().cbSubject->ItemIndex());
+
+    form.DataFile.Subjects.Delete(2);
+    form.RefreshSubjectsList();
+    EXPECT_EQ(0, ui().cbSubject->ItemIndex());
+}
+
+TEST_F(MainWindowTest, PreviousAndNextWrapAround) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "A", {12});
+    AddSubject(form.DataFile, "B", {9});
+    form.RefreshSubjectsList();
+
+    ui().btnSubjectPrev->click();
+    EXPECT_EQ(1, ui().cbSubject->ItemIndex());
+    EXPECT_EQ("4", ui().edMarks->Text());
+    ui().btnSubjectNext->click();
+    EXPECT_EQ(0, ui().cbSubject->ItemIndex());
+    EXPECT_EQ("5", ui().edMarks->Text());
+}
+
+TEST_F(MainWindowTest, TheHeaderStripPlacesEachLabelAfterThePreviousOne) {
+    TMainForm& form = Open();
+    TStudent& pupil = form.DataFile.Student;
+    pupil.Name = "Anna";
+    pupil.Surname = "Nowak";
+    pupil.Class = 2;
+    pupil.ClassChar = 'b';
+    pupil.SchoolType = "gimnazjum";
+    pupil.SchoolYear = 2005;
+    form.RefreshStudentInfo();
+
+    EXPECT_EQ("Anna Nowak", ui().lblStudentName->text().toStdString());
+    EXPECT_EQ("II b gimnazjum", ui().lblStudentClass->text().toStdString());
+    EXPECT_EQ("Rok szkolny: 2005/2006   ", ui().lblMoreInfo->text().toStdString());
+    EXPECT_EQ(RightEdge(*ui().lblStudentName) + 5, ui().lblStudentClass->x());
+    EXPECT_EQ(RightEdge(*ui().lblStudentClass) + 10, ui().lblMoreInfo->x());
+
+    pupil.Term = "I";
+    pupil.SchoolName = "Gimnazjum nr 1";
+    form.RefreshStudentInfo();
+    EXPECT_EQ("Rok szkolny: 2005/2006   Semestr: I  Szkoła: Gimnazjum nr 1",
+              ui().lblMoreInfo->text().toStdString());
+}
+
+TEST_F(MainWindowTest, TheTodayBoxShowsTheDateTheWeekdayAndTheNameDays) {
+    today.Set(2004, 8, 14);  // a Saturday
+    TMainForm& form = Open();
+    EXPECT_EQ("14 sierpnia 2004", ui().lblActualDate->text().toStdString());
+    EXPECT_EQ("Sobota", ui().lblDayName->text().toStdString());
+    EXPECT_EQ(0x800000u, FontColor(*ui().lblDayName));
+    EXPECT_EQ(form.NameDays.GetNames(platform::EncodeDate(2004, 8, 14)),
+              ui().lblImieniny->text().toStdString());
+    const int boxWidth = ui().InfoBoxToday->width();
+    EXPECT_EQ(CentredLeft(boxWidth, ui().lblActualDate->width()), ui().lblActualDate->x());
+
+    today.Set(2004, 8, 15);  // a Sunday
+    form.RefreshToday();
+    EXPECT_EQ("Niedziela", ui().lblDayName->text().toStdString());
+    EXPECT_EQ(0xFFu, FontColor(*ui().lblDayName));
+}
+
+TEST_F(MainWindowTest, TheLessonPlanShowsTodayOrTomorrow) {
+    today.Set(2005, 10, 9);  // a Sunday
+    TMainForm& form = Open();
+    form.DataFile.LessonPlan.Days[0] = "Matematyka\r\nPolski";
+    form.DataFile.LessonPlan.Days[5] = "Sobota";
+    form.RefreshLessonPlan();
+    EXPECT_TRUE(ui().btnSetLessonPlanForToday->isChecked());
+    EXPECT_EQ("", ui().memoLessonPlan->Text());
+
+    ui().btnSetLessonPlanForTomorrow->click();
+    EXPECT_EQ(2, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Matematyka\r\nPolski", ui().memoLessonPlan->Text());
+    EXPECT_FALSE(form.IsModified());
+
+    today.Set(2005, 10, 8);  // a Saturday: tomorrow is Sunday
+    form.RefreshLessonPlan();
+    EXPECT_TRUE(ui().btnSetLessonPlanForTomorrow->isChecked());
+    EXPECT_EQ("", ui().memoLessonPlan->Text());
+    ui().btnSetLessonPlanForToday->click();
+    EXPECT_EQ("Sobota", ui().memoLessonPlan->Text());
+}
+
+TEST_F(MainWindowTest, TheDaysLeftBoxCountsDownToTheHolidays) {
+    TMainForm& form = Open();
+    TStudent& pupil = form.DataFile.Student;
+    const TDateTime now = platform::EncodeDate(2005, 10, 3);
+
+    pupil.EndOfSchoolYear = now + 2;
+    form.RefreshDaysToEndOfSchoolYear();
+    EXPECT_EQ("pozostało:", ui().lblRemain->text().toStdString());
+    EXPECT_EQ("2 dni", ui().lblDaysToEndOfSchoolYear->text().toStdString());
+    EXPECT_EQ(RightEdge(*ui().lblRemain) + 4, ui().lblDaysToEndOfSchoolYear->x());
+
+    pupil.EndOfSchoolYear = now + 1;
+    form.RefreshDaysToEndOfSchoolYear();
+    EXPECT_EQ("pozostał:", ui().lblRemain->text().toStdString());
+    EXPECT_EQ("1 dzień", ui().lblDaysToEndOfSchoolYear->text().toStdString());
+    EXPECT_EQ(0u, FontColor(*ui().lblDaysToEndOfSchoolYear));
+
+    pupil.EndOfSchoolYear = now;
+    form.RefreshDaysToEndOfSchoolYear();
+    EXPECT_TRUE(ui().lblRemain->isHidden());
+    EXPECT_EQ("Wakacje", ui().lblDaysToEndOfSchoolYear->text().toStdString());
+    EXPECT_EQ(0xFFu, FontColor(*ui().lblDaysToEndOfSchoolYear));
+    EXPECT_TRUE(ui().DaysToEndOfSchoolYearBarFill->isHidden());
+
+    pupil.EndOfSchoolYear = now + 123;
+    form.RefreshDaysToEndOfSchoolYear();
+    EXPECT_FALSE(ui().lblRemain->isHidden());
+    EXPECT_EQ("123 dni", ui().lblDaysToEndOfSchoolYear->text().toStdString());
+    EXPECT_EQ(0u, FontColor(*ui().lblDaysToEndOfSchoolYear));
+}
+
+TEST_F(MainWindowTest, TheRangeLabelAndButtonFollowTheTimeTableRange) {
+    today.Set(2005, 3, 3);
+    TMainForm& form = Open();
+    EXPECT_EQ("3 marca 2005", ui().lblTimeTableFromTo->text().toStdString());
+    EXPECT_EQ("dzień", ui().btnSetTimeTableRange->text().toStdString());
+
+    form.SetTimeTableRange(1, false);
+    EXPECT_EQ("Od 28.02.2005 do 06.03.2005", ui().lblTimeTableFromTo->text().toStdString());
+    EXPECT_EQ("tydzień", ui().btnSetTimeTableRange->text().toStdString());
+    EXPECT_EQ(1, form.DataFile.Settings.MainTimeTableRange);
+    EXPECT_FALSE(form.IsModified());
+
+    form.SetTimeTableRange(2, false);
+    EXPECT_EQ("Od 01.03.2005 do 31.03.2005", ui().lblTimeTableFromTo->text().toStdString());
+    EXPECT_EQ("miesiąc", ui().btnSetTimeTableRange->text().toStdString());
+
+    form.SetTimeTableRange(5, false);  // anything else is a day
+    EXPECT_EQ(0, form.DrawTimeTable.Range);
+    EXPECT_EQ("dzień", ui().btnSetTimeTableRange->text().toStdString());
+}
+
+TEST_F(MainWindowTest, TheTimeTableGridShowsTheWeeksEvents) {
+    today.Set(2005, 3, 3);
+    TMainForm& form = Open();
+    auto* test = new TClEvent;
+    test->Subject = "Sprawdzian";
+    form.DataFile.Calendar.AddEvent(4, 3, 2005, test);
+    form.SetTimeTableRange(1, false);
+    EXPECT_EQ(2, form.DrawTimeTable.RowCount);  // the day's header and its event
+    EXPECT_EQ(2, ui().TimeTableDrawGrid->RowCount());
+
+    // A range that does not change rebuilds nothing.
+    form.DataFile.Calendar.AddEvent(5, 3, 2005, new TClEvent);
+    form.SetTimeTableRange(1, false);
+    EXPECT_EQ(2, form.DrawTimeTable.RowCount);
+    form.SetTimeTableRange(1, true);
+    EXPECT_EQ(4, form.DrawTimeTable.RowCount);
+}

@@ -1,0 +1,176 @@
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "core/DataFile.h"
+#include "platform/Dialogs.h"
+#include "tests/app/MainWindowFixture.h"
+
+using testing_support::ReadBytes;
+
+namespace {
+
+std::vector<std::uint8_t> LittleEndian(std::int32_t value) {
+    std::vector<std::uint8_t> bytes(4);
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return bytes;
+}
+
+// A document with one subject, saved at `path`.
+void SaveDocument(const std::string& path, const std::string& subjectName) {
+    TDataFile document;
+    auto* subject = new TSubject;
+    subject->Name = subjectName;
+    subject->InAverage = 1;
+    document.Subjects.Add(subject);
+    ASSERT_EQ(0, document.SaveToFile(path));
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, FirstRunStartsANewDocumentCentredAndRecordsItOnClose) {
+    TMainForm& form = Open();
+    EXPECT_EQ(MainForm, &form);
+    EXPECT_EQ("Quirvale 2", form.windowTitle().toStdString());
+    EXPECT_FALSE(form.DataFile.Named);
+    EXPECT_FALSE(form.DataFile.Modified);
+    EXPECT_EQ(0, form.Options.OpenLastFile);
+    ASSERT_EQ(2, form.DataFile.Calendar.CategoriesCount());
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(std::abs(form.geometry().center().x() - screen.center().x()), 1);
+
+    EXPECT_TRUE(form.close());
+    std::vector<std::uint8_t> expected = {0, 0, 0, 0, 0};
+    for (const auto b : LittleEndian(form.x())) expected.push_back(b);
+    for (const auto b : LittleEndian(form.y())) expected.push_back(b);
+    EXPECT_EQ(expected, ReadBytes(SettingsPath()));
+}
+
+TEST_F(MainWindowTest, OpensTheLastFileAtTheStoredPosition) {
+    const std::string document = programDir.File("klasa.ocn");
+    SaveDocument(document, "Matematyka");
+    WriteSettings(1, document, 30, 40);
+
+    TMainForm& form = Open();
+    EXPECT_TRUE(form.DataFile.Named);
+    EXPECT_EQ("Quirvale 2 - " + document, form.windowTitle().toStdString());
+    EXPECT_EQ("Matematyka", ui().cbSubject->currentText().toStdString());
+    EXPECT_EQ(QPoint(30, 40), form.pos());
+}
+
+TEST_F(MainWindowTest, AMissingLastFileGivesANewDocumentWithoutAMessage) {
+    WriteSettings(1, programDir.File("gone.ocn"), 30, 40);
+    TMainForm& form = Open();
+    EXPECT_FALSE(form.DataFile.Named);
+    EXPECT_EQ(2, form.DataFile.Calendar.CategoriesCount());
+    EXPECT_EQ(1, form.Options.OpenLastFile);  // a failed load does not clear the choice
+}
+
+TEST_F(MainWindowTest, TheLastFileIsNotOpenedWhenTheFlagIsClear) {
+    const std::string document = programDir.File("klasa.ocn");
+    SaveDocument(document, "Fizyka");
+    WriteSettings(0, document, 30, 40);
+    EXPECT_FALSE(Open().DataFile.Named);
+}
+
+TEST_F(MainWindowTest, APositionOffEveryScreenIsMovedBackOntoThePrimaryScreen) {
+    WriteSettings(0, "", -20000, -20000);
+    TMainForm& form = Open();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(form.frameGeometry()));
+}
+
+TEST_F(MainWindowTest, DamagedSettingsClearTheOpenLastFileFlag) {
+    testing_support::WriteBytes(SettingsPath(), {1, 200, 0, 0, 0});
+    EXPECT_EQ(0, Open().Options.OpenLastFile);
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheProgramRunning) {
+    TMainForm& form = Open();
+    form.SetModified();
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.IsModified());
+    EXPECT_FALSE(ReadBytes(SettingsPath()).empty());  // written before the question
+}
+
+TEST_F(MainWindowTest, ClosingAndAnsweringNoDiscardsTheChanges) {
+    TMainForm& form = Open();
+    form.SetModified();
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::No);
+    EXPECT_TRUE(form.close());
+}
+
+TEST_F(MainWindowTest, YesWithACancelledSaveAsKeepsTheDocumentAndRecordsNoFile) {
+    TMainForm& form = Open();
+    form.SetModified();
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::Yes);
+    files.ExpectSaveCancelled();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.IsModified());
+    EXPECT_EQ(13u, ReadBytes(SettingsPath()).size());  // an empty last file
+}
+
+TEST_F(MainWindowTest, ADocumentNamedByTheClosingQuestionIsNotRecordedAsTheLastFile) {
+    TMainForm& form = Open();
+    form.SetModified();
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::Yes);
+    files.ExpectSave(programDir.File("nowy.ocn"));
+    EXPECT_TRUE(form.close());
+    TProgramOptions stored;
+    ASSERT_EQ(0, stored.LoadFromFile(SettingsPath()));
+    EXPECT_EQ("", stored.LastFile);
+}
+
+TEST_F(MainWindowTest, OpeningAFileThatIsNotADocumentSaysSoAndNamesTheFile) {
+    TMainForm& form = Open();
+    const std::string damaged = testing_support::SamplePath("damaged_trunc_subjects_421.ocn");
+    files.ExpectOpen(damaged);
+    boxes.Expect("Nie można otworzyć pliku:\n" + damaged +
+                     "\n\nPlik nie istnieje, jest uszkodzony albo nie jest dokumentem programu "
+                     "Quirvale 2.",
+                 "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    ui().mOpen->trigger();
+    EXPECT_FALSE(form.DataFile.Named);
+    EXPECT_EQ("Quirvale 2", form.windowTitle().toStdString());
+}
+
+TEST_F(MainWindowTest, OpenAndSaveAsRefreshTheCaptionAndThePanels) {
+    const std::string document = programDir.File("klasa.ocn");
+    SaveDocument(document, "Chemia");
+    TMainForm& form = Open();
+
+    files.ExpectOpen(document);
+    ui().btnOpen->click();
+    EXPECT_EQ("Chemia", ui().cbSubject->currentText().toStdString());
+    EXPECT_EQ("Quirvale 2 - " + document, form.windowTitle().toStdString());
+
+    const std::string copy = programDir.File("kopia.ocn");
+    files.ExpectSave(copy);
+    ui().mSaveAs->trigger();
+    EXPECT_EQ("Quirvale 2 - " + copy, form.windowTitle().toStdString());
+    EXPECT_EQ(ReadBytes(document), ReadBytes(copy));
+}
+
+TEST_F(MainWindowTest, NewAsksFirstWhenModifiedAndCancelKeepsEverything) {
+    TMainForm& form = Open();
+    auto* subject = new TSubject;
+    subject->Name = "Biologia";
+    form.DataFile.Subjects.Add(subject);
+    form.SetModified();
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::Cancel);
+    ui().btnNew->click();
+    EXPECT_EQ(1, form.DataFile.Subjects.Count);
+    EXPECT_TRUE(form.IsModified());
+
+    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
+                 platform::answer::No);
+    ui().mNew->trigger();
+    EXPECT_EQ(0, form.DataFile.Subjects.Count);
+    EXPECT_EQ(-1, ui().cbSubject->ItemIndex());
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Strings.h"
+#include "platform/Cp1250.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Written(const std::string& text) {
+    platform::VectorSink sink;
+    platform::ByteWriter out(sink);
+    EXPECT_EQ(TClStreamWriteString(out, text), 0);
+    EXPECT_FALSE(out.Failed());
+    return sink.bytes;
+}
+
+class FailingSink final : public platform::ByteSink {
+  public:
+    bool Write(const std::uint8_t*, std::size_t) override { return false; }
+};
+
+// --- Writing -----------------------------------------------------------------------------
+
+TEST(StringWriteTest, EmptyText) {
+    EXPECT_EQ(Written(""), (Bytes{0x00, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(TClStreamStringSize(""), 4u);
+}
+
+TEST(StringWriteTest, PlainText) {
+    EXPECT_EQ(Written("abc"), (Bytes{0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63}));
+    EXPECT_EQ(TClStreamStringSize("abc"), 7u);
+}
+
+TEST(StringWriteTest, PolishLettersTakeOneCodePageByteEach) {
+    EXPECT_EQ(Written("Kartkówka"),
+              (Bytes{0x09, 0x00, 0x00, 0x00, 'K', 'a', 'r', 't', 'k', 0xF3, 'w', 'k', 'a'}));
+    EXPECT_EQ(TClStreamStringSize("Kartkówka"), 13u);
+    EXPECT_EQ(Written("zażółć"), (Bytes{0x06, 0, 0, 0, 'z', 'a', 0xBF, 0xF3, 0xB3, 0xE6}));
+}
+
+TEST(StringWriteTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(Written("日本"), (Bytes{0x02, 0, 0, 0, '?', '?'}));
+    EXPECT_EQ(TClStreamStringSize("日本"), 6u);
+    EXPECT_EQ(TClStreamStringSize("\xF0\x9F\x98\x80"), 5u);  // one emoji, one "?"
+}
+
+TEST(StringWriteTest, LengthCountsAboveOneByte) {
+    const std::string text(300, 'x');
+    const Bytes bytes = Written(text);
+    ASSERT_EQ(bytes.size(), 304u);
+    EXPECT_EQ((Bytes{bytes.begin(), bytes.begin() + 4}), (Bytes{0x2C, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(TClStreamStringSize(text), 304u);
+}
+
+TEST(StringWriteTest, FailedSinkShowsInTheWriter) {
+    FailingSink sink;
+    platform::ByteWriter out(sink);
+    EXPECT_EQ(TClStreamWriteString(out, "abc"), 0);
+    EXPECT_TRUE(out.Failed());
+}
+
+// --- Reading -----------------------------------------------------------------------------
+
+TEST(StringReadTest, ReadsTheTextAndStopsAfterIt) {
+    const Bytes bytes = {0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63, 0xAA};
+    platform::ByteReader in(bytes);
+    std::string text = "old";
+    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(text, "abc");
+    EXPECT_EQ(in.Position(), 7u);
+}
+
+TEST(StringReadTest, EmptyTextReplacesTheOldOne) {
+    const Bytes bytes = {0x00, 0x00, 0x00, 0x00};
+    platform::ByteReader in(bytes);
+    std::string text = "old";
+    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST(StringReadTest, CodePageBytesBecomeUtf8) {
+    const Bytes bytes = {0x09, 0, 0, 0, 'K', 'a', 'r', 't', 'k', 0xF3, 'w', 'k', 'a'};
+    platform::ByteReader in(bytes);
+    std::string text;
+    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(text, "Kartkówka");
+}
+
+TEST(StringReadTest, TextEndsAtTheFirstZeroByte) {
+    const Bytes bytes = {0x05, 0, 0, 0, 'a', 'b', 0x00, 'c', 'd', 'Z'};
+    platform::ByteReader in(bytes);
+    std::string text;
+    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(text, "ab");
+    EXPECT_EQ(in.Position(), 9u);  // all five counted bytes are consumed
+}
+
+TEST(StringReadTest, EveryNonZeroByteSurvivesReadAndWrite) {
+    Bytes bytes = {0xFF, 0, 0, 0};
+    for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
+    platform::ByteReader in(bytes);
+    std::string text;
+    ASSERT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(TClStreamStringSize(text), 259u);
+    EXPECT_EQ(Written(text), bytes);
+}
+
+TEST(StringReadTest, TruncatedDataIsRefusedAndTheTextKept) {
+    const Bytes whole = {0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63};
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        const Bytes part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+        platform::ByteReader in(part);
+        std::string text = "kept";
+        EXPECT_EQ(TClStreamReadString(in, text), -1) << size;
+        EXPECT_EQ(text, "kept");
+        EXPECT_TRUE(in.Failed());
+    }
+}
+
+TEST(StringReadTest, HugeCountIsRefusedBeforeAllocating) {
+    const Bytes bytes = {0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b'};
+    platform::ByteReader in(bytes);
+    std::string text = "kept";
+    EXPECT_EQ(TClStreamReadString(in, text), -1);
+    EXPECT_EQ(text, "kept");
+}
+
+// --- Comparing ---------------------------------------------------------------------------
+
+TEST(StringsEqualTest, ExactBytesOnly) {
+    EXPECT_TRUE(TClStringsEqual("", ""));
+    EXPECT_TRUE(TClStringsEqual("Sprawdzian", "Sprawdzian"));
+    EXPECT_FALSE(TClStringsEqual("DAY", "day"));
+    EXPECT_FALSE(TClStringsEqual("Łódź", "łódź"));
+    EXPECT_FALSE(TClStringsEqual("abc", "abc "));
+    EXPECT_FALSE(TClStringsEqual("", " "));
+}
+
+}  // namespace

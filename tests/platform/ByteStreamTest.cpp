@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ByteStream.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using platform::ByteReader;
+using platform::ByteWriter;
+
+// Accepts a set number of writes, then refuses every one.
+class LimitedSink final : public platform::ByteSink {
+  public:
+    explicit LimitedSink(int writes) : writesLeft_(writes) {}
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        ++calls;
+        if (writesLeft_-- <= 0) return false;
+        bytes.insert(bytes.end(), data, data + size);
+        return true;
+    }
+    Bytes bytes;
+    int calls = 0;
+
+  private:
+    int writesLeft_;
+};
+
+// --- Reader ------------------------------------------------------------------------------
+
+TEST(ByteReaderTest, ReadsLittleEndianValues) {
+    const Bytes bytes = {0x7F, 0xFE, 0xFF, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12,
+                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F};
+    ByteReader in(bytes);
+    std::uint8_t u8 = 0;
+    std::int32_t i32 = 0;
+    std::uint32_t u32 = 0;
+    double f64 = 0;
+    EXPECT_TRUE(in.ReadU8(u8));
+    EXPECT_TRUE(in.ReadI32(i32));
+    EXPECT_TRUE(in.ReadU32(u32));
+    EXPECT_TRUE(in.ReadF64(f64));
+    EXPECT_EQ(u8, 0x7F);
+    EXPECT_EQ(i32, -2);
+    EXPECT_EQ(u32, 0x12345678u);
+    EXPECT_EQ(f64, 1.0);
+    EXPECT_EQ(in.Position(), bytes.size());
+    EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_FALSE(in.Failed());
+}
+
+TEST(ByteReaderTest, ShortReadFailsForGoodAndLeavesTheOutput) {
+    const Bytes bytes = {1, 2, 3};
+    ByteReader in(bytes);
+    std::int32_t value = 77;
+    EXPECT_FALSE(in.ReadI32(value));
+    EXPECT_EQ(value, 77);
+    EXPECT_TRUE(in.Failed());
+    EXPECT_EQ(in.Position(), 0u);
+    // Three bytes remain, but a failed reader stays failed.
+    std::uint8_t byte = 9;
+    EXPECT_FALSE(in.ReadU8(byte));
+    EXPECT_EQ(byte, 9);
+    EXPECT_FALSE(in.Has(1));
+}
+
+TEST(ByteReaderTest, RawBytes) {
+    const Bytes bytes = {'a', 0x00, 'b', 0xFF, 5, 6};
+    ByteReader in(bytes);
+    std::string text;
+    EXPECT_TRUE(in.ReadBytes(4, text));
+    EXPECT_EQ(text, std::string("a\0b\xFF", 4));
+    std::array<std::uint8_t, 2> rest{};
+    EXPECT_TRUE(in.ReadInto(rest));
+    EXPECT_EQ(rest, (std::array<std::uint8_t, 2>{5, 6}));
+    EXPECT_TRUE(in.ReadBytes(0, text));
+    EXPECT_EQ(text, "");
+}
+
+TEST(ByteReaderTest, HugeCountFailsWithoutAllocating) {
+    const Bytes bytes = {1, 2};
+    ByteReader in(bytes);
+    std::string text = "kept";
+    EXPECT_FALSE(in.ReadBytes(static_cast<std::size_t>(-1), text));
+    EXPECT_EQ(text, "kept");
+    EXPECT_TRUE(in.Failed());
+}
+
+TEST(ByteReaderTest, HasChecksWhatRemains) {
+    const Bytes bytes = {1, 2, 3, 4};
+    ByteReader in(bytes);
+    EXPECT_TRUE(in.Has(4));
+    EXPECT_FALSE(in.Has(5));
+    std::uint8_t byte = 0;
+    in.ReadU8(byte);
+    EXPECT_TRUE(in.Has(3));
+    EXPECT_FALSE(in.Has(4));
+    EXPECT_FALSE(in.Failed());  // asking is no failed read
+}
+
+TEST(ByteReaderTest, EmptyInput) {
+    ByteReader in(std::span<const std::uint8_t>{});
+    std::array<std::uint8_t, 0> none{};
+    EXPECT_TRUE(in.ReadInto(none));
+    double value = 3;
+    EXPECT_FALSE(in.ReadF64(value));
+    EXPECT_EQ(value, 3);
+}
+
+// --- Writer ------------------------------------------------------------------------------
+
+TEST(ByteWriterTest, WritesLittleEndianValues) {
+    platform::VectorSink sink;
+    ByteWriter out(sink);
+    out.WriteU8(0xAB);
+    out.WriteI32(-2);
+    out.WriteU32(0x12345678);
+    out.WriteF64(1.0);
+    out.WriteBytes("xy", 2);
+    EXPECT_FALSE(out.Failed());
+    EXPECT_EQ(out.Written(), 19u);
+    EXPECT_EQ(sink.bytes, (Bytes{0xAB, 0xFE, 0xFF, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12, 0x00, 0x00,
+                                 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 'x', 'y'}));
+}
+
+TEST(ByteWriterTest, FirstFailureStopsEveryLaterWrite) {
+    LimitedSink sink(1);
+    ByteWriter out(sink);
+    out.WriteI32(1);
+    out.WriteI32(2);  // refused
+    out.WriteI32(3);  // dropped without reaching the sink
+    EXPECT_TRUE(out.Failed());
+    EXPECT_EQ(out.Written(), 4u);
+    EXPECT_EQ(sink.calls, 2);
+    EXPECT_EQ(sink.bytes, (Bytes{1, 0, 0, 0}));
+}
+
+TEST(ByteWriterTest, EmptyWriteDoesNotReachTheSink) {
+    LimitedSink sink(0);
+    ByteWriter out(sink);
+    out.WriteBytes("", 0);
+    EXPECT_FALSE(out.Failed());
+    EXPECT_EQ(sink.calls, 0);
+}
+
+}  // namespace
