@@ -29,8 +29,13 @@ void TDataFile::Clear() {
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
     const TDocumentHeader header = MakeDocumentHeader(*this);
-    const bool saved = platform::SaveFileAtomically(
-        path, [&](platform::ByteWriter& out) { WriteDocument(out, *this, header); });
+    // Built in memory first: the file then takes one write instead of one per field.
+    platform::VectorSink image;
+    platform::ByteWriter out(image);
+    WriteDocument(out, *this, header);
+    const bool saved = platform::SaveFileAtomically(path, [&](platform::ByteWriter& file) {
+        file.WriteBytes(image.bytes.data(), image.bytes.size());
+    });
     if (!saved) return -1;
     Header = header;
     FileName = path;

@@ -54,6 +54,14 @@ MarksSum SumMarks(TMarksList& marks, std::span<const double, kMarkKinds> values)
     return total;
 }
 
+// Truncation toward zero that cannot overflow: out-of-range values clamp, NaN gives 0.
+std::int32_t TruncateToInt32(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
+    if (value <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
 std::string JoinedSymbols(TMarksList& marks) {
     std::string text;
     for (std::int32_t i = 0; i < marks.Count; ++i) {
@@ -152,17 +160,7 @@ void TSubjectsList::FillListBox(platform::ListControl& listBox) {
 
 double TruncTo3Decimals(double value) {
     // The product is rounded to a double before truncating, so 4.6 stays 4600, not 4599.
-    const double thousandfold = value * 1000.0;
-    std::int32_t whole = 0;
-    if (std::isnan(thousandfold)) {
-        whole = 0;
-    } else if (thousandfold >= 2147483647.0) {
-        whole = std::numeric_limits<std::int32_t>::max();
-    } else if (thousandfold <= -2147483648.0) {
-        whole = std::numeric_limits<std::int32_t>::min();
-    } else {
-        whole = static_cast<std::int32_t>(thousandfold);
-    }
+    const std::int32_t whole = TruncateToInt32(value * 1000.0);
     // The original multiplied on the x87 by the 64-bit-mantissa value nearest 0.001 (long
     // double on x86-64); the double 0.001 would turn 4600 into 4.6000000000000005.
     constexpr long double kThousandth = 0.001L;

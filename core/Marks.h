@@ -43,7 +43,8 @@ struct TSubject {
     std::int32_t FinalMark = kNoFinalMark;
     TMarksList Marks;
 
-    // Mean of the values of the marks; 0.0 without marks.
+    // Mean of the values of the marks; 0.0 without marks. Codes above 16 (only a damaged
+    // file holds them) are left out, as in the counts.
     double Average(std::span<const double, kMarkKinds> values);
     // Adds 1 to the counter of each mark's code (codes above 16 are ignored).
     void CountMarks(std::span<std::int32_t, kMarkKinds> counters);
@@ -54,8 +55,8 @@ public:
     // Mean of the subject averages of subjects with marks: mode 1 all of them, any other
     // mode those counted into the general average. 0.0 when none qualifies.
     double MarksAverage(std::span<const double, kMarkKinds> values, std::uint8_t mode);
-    // Mean value of the final marks given: mode 1 all subjects, mode 0 those counted into
-    // the general average. 0.0 when none qualifies.
+    // Mean value of the final marks given: mode 0 those counted into the general average,
+    // any other mode all subjects. 0.0 when none qualifies.
     double FinalMarksAverage(std::span<const double, kMarkKinds> values, std::uint8_t mode);
     void CountMarks(std::span<std::int32_t, kMarkKinds> counters);
     // Clears the combo's items and text; adds the names and selects the first, if any.
@@ -64,6 +65,7 @@ public:
 };
 
 // trunc(x * 1000) * 0.001 the way the original program computed it (see the definition).
+// A thousandfold outside the int32 range is clamped to it; NaN gives 0.
 double TruncTo3Decimals(double value);
 // Digits with at most one decimal separator of the user's locale, neither first nor last.
 bool IsValidNumber(std::string_view text);

@@ -64,7 +64,8 @@ bool ByteReader::ReadBytes(std::size_t n, std::string& out) {
 bool ByteReader::ReadInto(std::span<std::uint8_t> out) {
     const std::uint8_t* at = nullptr;
     if (!Take(out.size(), at)) return false;
-    std::memcpy(out.data(), at, out.size());
+    // An empty span may carry a null pointer, which memcpy must not be given even for 0 bytes.
+    if (!out.empty()) std::memcpy(out.data(), at, out.size());
     return true;
 }
 

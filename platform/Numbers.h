@@ -31,7 +31,7 @@ std::int32_t StrToInt(std::string_view text);  // throws ConvertError
 // 4.133 -> "4,133" under a comma, 5.0 -> "5", 1e-5 -> "1E-5", 1e15 -> "1E15".
 std::string FloatToStr(double value);
 // Reads a number written with the user's decimal separator (sign and exponent allowed,
-// surrounding blanks ignored).
+// surrounding blanks ignored; no "inf" or "nan").
 std::optional<double> TryStrToFloat(std::string_view text);
 double StrToFloat(std::string_view text);  // throws ConvertError
 

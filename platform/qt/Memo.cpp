@@ -1,6 +1,7 @@
 #include "platform/qt/Memo.h"
 
 #include <QScopedValueRollback>
+#include <QTextDocument>
 
 namespace platform {
 
@@ -19,12 +20,21 @@ void Memo::SetText(const std::string& text) {
     setPlainText(plain);
 }
 
+// The document's raw text with every line break as LF: unlike toPlainText() it keeps
+// non-breaking spaces, which belong to the user's text.
+QString Memo::PlainText() const {
+    QString raw = document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QChar('\n'));
+    raw.replace(QChar::LineSeparator, QChar('\n'));
+    return raw;
+}
+
 std::string Memo::Text() const {
-    return toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdString();
+    return PlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdString();
 }
 
 std::vector<std::string> Memo::Lines() const {
-    const QString plain = toPlainText();
+    const QString plain = PlainText();
     std::vector<std::string> lines;
     if (plain.isEmpty()) return lines;
     for (const QString& line : plain.split(QChar('\n'))) lines.push_back(line.toStdString());

@@ -9,7 +9,7 @@
 namespace platform {
 
 // A multi-line edit whose text has Windows line breaks: Text() joins the lines with CR LF and
-// adds none after the last; SetText() takes CR LF or LF. `changed()` follows the user's edits
+// adds none after the last; SetText() takes CR LF, LF or a lone CR as a line break. `changed()` follows the user's edits
 // only, never the program's.
 class Memo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
@@ -31,6 +31,7 @@ signals:
 
 private:
     void TextChanged();
+    QString PlainText() const;
 
     bool programmatic_ = false;
 };

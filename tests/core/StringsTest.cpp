@@ -26,14 +26,14 @@ class FailingSink final : public platform::ByteSink {
 
 // --- Writing -----------------------------------------------------------------------------
 
-TEST(StringWriteTest, EmptyText) {
+TEST(StringWriteTest, CountThenBytes) {
     EXPECT_EQ(Written(""), (Bytes{0x00, 0x00, 0x00, 0x00}));
     EXPECT_EQ(TClStreamStringSize(""), 4u);
-}
-
-TEST(StringWriteTest, PlainText) {
     EXPECT_EQ(Written("abc"), (Bytes{0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63}));
     EXPECT_EQ(TClStreamStringSize("abc"), 7u);
+    const Bytes long300 = Written(std::string(300, 'x'));
+    ASSERT_EQ(long300.size(), 304u);
+    EXPECT_EQ((Bytes{long300.begin(), long300.begin() + 4}), (Bytes{0x2C, 0x01, 0x00, 0x00}));
 }
 
 TEST(StringWriteTest, PolishLettersTakeOneCodePageByteEach) {
@@ -49,14 +49,6 @@ TEST(StringWriteTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(TClStreamStringSize("\xF0\x9F\x98\x80"), 5u);  // one emoji, one "?"
 }
 
-TEST(StringWriteTest, LengthCountsAboveOneByte) {
-    const std::string text(300, 'x');
-    const Bytes bytes = Written(text);
-    ASSERT_EQ(bytes.size(), 304u);
-    EXPECT_EQ((Bytes{bytes.begin(), bytes.begin() + 4}), (Bytes{0x2C, 0x01, 0x00, 0x00}));
-    EXPECT_EQ(TClStreamStringSize(text), 304u);
-}
-
 TEST(StringWriteTest, FailedSinkShowsInTheWriter) {
     FailingSink sink;
     platform::ByteWriter out(sink);
@@ -67,19 +59,13 @@ TEST(StringWriteTest, FailedSinkShowsInTheWriter) {
 // --- Reading -----------------------------------------------------------------------------
 
 TEST(StringReadTest, ReadsTheTextAndStopsAfterIt) {
-    const Bytes bytes = {0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63, 0xAA};
+    const Bytes bytes = {0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63, 0x00, 0x00, 0x00, 0x00};
     platform::ByteReader in(bytes);
     std::string text = "old";
     EXPECT_EQ(TClStreamReadString(in, text), 0);
     EXPECT_EQ(text, "abc");
     EXPECT_EQ(in.Position(), 7u);
-}
-
-TEST(StringReadTest, EmptyTextReplacesTheOldOne) {
-    const Bytes bytes = {0x00, 0x00, 0x00, 0x00};
-    platform::ByteReader in(bytes);
-    std::string text = "old";
-    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(TClStreamReadString(in, text), 0);  // an empty text replaces the old one
     EXPECT_EQ(text, "");
     EXPECT_EQ(in.Remaining(), 0u);
 }

@@ -1,0 +1,175 @@
+// Load and save of a stress document (100 subjects of 100 marks, ten years of diary with five
+// events a day), each beside a baseline that only reads or writes the same bytes. After the
+// runs the ratio of each pair is printed: what the model costs over the file itself.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/DataFile.h"
+#include "platform/Dates.h"
+#include "platform/Files.h"
+
+namespace {
+
+constexpr int kSubjects = 100;
+constexpr int kMarksPerSubject = 100;
+constexpr int kDiaryDays = 3652;  // ten years from 1 September 2000
+constexpr int kEventsPerDay = 5;
+
+void FillStressDocument(TDataFile& document) {
+    document.Student.Name = "Zofia";
+    document.Student.Surname = "Wąsowicz-Łęcka";
+    document.Student.SchoolName = "Liceum Ogólnokształcące nr 1";
+    for (std::string& day : document.LessonPlan.Days)
+        day = "Matematyka\r\nJęzyk polski\r\nFizyka\r\nHistoria\r\nWychowanie fizyczne";
+    SetDefaultMarksValues(document.Settings.MarksValues);
+    SetDefaultTimeTableColors(document.Settings.TimeTableColors);
+    for (int s = 0; s < kSubjects; ++s) {
+        auto* subject = new TSubject;
+        subject->Name = "Przedmiot " + std::to_string(s);
+        subject->Teacher = "mgr Żaneta Kowalczyk";
+        subject->Comment = "Uwagi do przedmiotu\r\ndruga linia";
+        subject->InAverage = s % 3 != 0;
+        subject->FinalMark = s % 2 == 0 ? kNoFinalMark : s % kMarkKinds;
+        for (int m = 0; m < kMarksPerSubject; ++m)
+            subject->Marks.Add(new char(static_cast<char>((s + m) % kMarkKinds)));
+        document.Subjects.Add(subject);
+    }
+    document.Calendar.AddCategory({"Kartkówka", 0xC0C0C0, 0xFF0000});
+    document.Calendar.AddCategory({"Sprawdzian", 0xC0C0C0, 0x0000FF});
+    const char* categories[] = {"Kartkówka", "Sprawdzian", "", "Zadanie domowe", "Kartkówka"};
+    const TDateTime first = platform::EncodeDate(2000, 9, 1);
+    for (int d = 0; d < kDiaryDays; ++d) {
+        int year = 0, month = 0, day = 0;
+        platform::DecodeDate(first + d, year, month, day);
+        for (int e = 0; e < kEventsPerDay; ++e)
+            document.Calendar.AddEvent(
+                day, month, year,
+                new TClEvent{"Temat " + std::to_string(e), "Rozdział 3.\r\nZadania 1–5", 0, 0,
+                             categories[e]});
+    }
+}
+
+// The stress document, saved once into a temporary folder.
+struct StressFiles {
+    StressFiles() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quirvale-bench-XXXXXX");
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        folder = pattern;
+        source = (folder / "stress.ocn").string();
+        target = (folder / "written.ocn").string();
+        FillStressDocument(document);
+        if (document.SaveToFile(source) != 0 || !platform::ReadWholeFile(source, bytes))
+            std::abort();
+    }
+    ~StressFiles() { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::string source, target;
+    TDataFile document;
+    std::vector<std::uint8_t> bytes;
+};
+
+StressFiles& Files() {
+    static StressFiles files;
+    return files;
+}
+
+void BM_LoadDocument(benchmark::State& state) {
+    StressFiles& files = Files();
+    for (auto _ : state) {
+        auto document = std::make_unique<TDataFile>();
+        if (document->LoadFromFile(files.source) != 0) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document->Calendar.Count());
+        // Freeing the tree is not part of loading.
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
+}
+BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond);
+
+void BM_LoadBaseline(benchmark::State& state) {
+    StressFiles& files = Files();
+    for (auto _ : state) {
+        std::vector<std::uint8_t> bytes;
+        if (!platform::ReadWholeFile(files.source, bytes)) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
+}
+BENCHMARK(BM_LoadBaseline)->Unit(benchmark::kMillisecond);
+
+void BM_SaveDocument(benchmark::State& state) {
+    StressFiles& files = Files();
+    for (auto _ : state)
+        if (files.document.SaveToFile(files.target) != 0) state.SkipWithError("save failed");
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
+}
+BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
+
+// The same safe write (temporary file, flush, rename) of the bytes as they stand.
+void BM_SaveBaseline(benchmark::State& state) {
+    StressFiles& files = Files();
+    const auto write = [&](platform::ByteWriter& out) {
+        out.WriteBytes(files.bytes.data(), files.bytes.size());
+    };
+    for (auto _ : state)
+        if (!platform::SaveFileAtomically(files.target, write)) state.SkipWithError("write failed");
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
+}
+BENCHMARK(BM_SaveBaseline)->Unit(benchmark::kMillisecond);
+
+// The console output, followed by each operation's time over its baseline's.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    // Colour only on a terminal; a redirected report stays plain text.
+    RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override {
+        PrintRatio("load", "BM_LoadDocument", "BM_LoadBaseline");
+        PrintRatio("save", "BM_SaveDocument", "BM_SaveBaseline");
+        ConsoleReporter::Finalize();
+    }
+
+  private:
+    void PrintRatio(const char* what, const std::string& operation, const std::string& baseline) {
+        const auto op = times_.find(operation);
+        const auto base = times_.find(baseline);
+        if (op == times_.end() || base == times_.end() || base->second <= 0) return;
+        GetOutputStream() << what << ": " << op->second << " ms, baseline " << base->second
+                          << " ms, ratio " << op->second / base->second << "\n";
+    }
+
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    std::printf("stress document: %zu bytes, %d subjects of %d marks, %d events\n",
+                Files().bytes.size(), kSubjects, kMarksPerSubject, kDiaryDays * kEventsPerDay);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

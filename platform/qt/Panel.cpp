@@ -1,0 +1,51 @@
+#include "platform/qt/Panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/qt/QtColor.h"
+
+namespace platform {
+
+Panel::Panel(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
+
+TColor Panel::Color() const { return FromQColor(palette().color(QPalette::Window)); }
+
+void Panel::SetColor(TColor color) {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, ToQColor(color));
+    setPalette(colors);
+}
+
+void Panel::SetCaption(const std::string& caption) {
+    caption_ = QString::fromStdString(caption);
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (caption_.isEmpty()) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+}
+
+void Panel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QFrame::mousePressEvent(event);
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QFrame::mouseReleaseEvent(event);
+    if (clicked) emit click();
+}
+
+void Panel::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    if (event->button() == Qt::LeftButton) emit doubleClick();
+}
+
+}  // namespace platform

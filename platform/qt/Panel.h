@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+#include <string>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+// A panel: a colour swatch, a bar or the fill of a bar, or a box with a centred caption.
+// A click is a left press and release; a double click emits `doubleClick()` after the first
+// click's `click()`, and its own release is no further click.
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent = nullptr);
+
+    TColor Color() const;
+    void SetColor(TColor color);
+    std::string Caption() const { return caption_.toStdString(); }
+    void SetCaption(const std::string& caption);
+
+signals:
+    void click();
+    void doubleClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    bool pressed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#include "platform/qt/StringGrid.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+namespace platform {
+
+StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    verticalHeader()->hide();
+    horizontalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(this, &QTableWidget::cellPressed, this,
+            [this](int row, int col) { emit selectCell(col, row + fixedRows_); });
+}
+
+void StringGrid::SetColCount(int count) {
+    setColumnCount(std::max(0, count));
+    FillHeader();
+}
+
+void StringGrid::SetRowCount(int count) { setRowCount(std::max(0, count - fixedRows_)); }
+
+void StringGrid::SetFixedRows(int count) {
+    const int fixed = std::clamp(count, 0, 1);
+    if (fixed == fixedRows_) return;
+    if (fixed == 1) {
+        if (rowCount() == 0) setRowCount(1);
+        for (int col = 0; col < columnCount(); ++col) {
+            const QTableWidgetItem* cell = item(0, col);
+            setHorizontalHeaderItem(col, new QTableWidgetItem(cell ? cell->text() : QString()));
+        }
+        removeRow(0);
+        horizontalHeader()->show();
+    } else {
+        insertRow(0);
+        for (int col = 0; col < columnCount(); ++col) {
+            setItem(0, col, new QTableWidgetItem(HeaderText(col)));
+        }
+        horizontalHeader()->hide();
+    }
+    fixedRows_ = fixed;
+}
+
+QString StringGrid::HeaderText(int col) const {
+    const QTableWidgetItem* header = horizontalHeaderItem(col);
+    return header ? header->text() : QString();
+}
+
+void StringGrid::FillHeader() {
+    for (int col = 0; col < columnCount(); ++col) {
+        if (horizontalHeaderItem(col) == nullptr) setHorizontalHeaderItem(col, new QTableWidgetItem);
+    }
+}
+
+std::string StringGrid::Cells(int col, int row) const {
+    if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return {};
+    if (row < fixedRows_) return HeaderText(col).toStdString();
+    const QTableWidgetItem* cell = item(row - fixedRows_, col);
+    return cell ? cell->text().toStdString() : std::string();
+}
+
+void StringGrid::SetCells(int col, int row, const std::string& text) {
+    if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return;
+    const QString qtext = QString::fromStdString(text);
+    if (row < fixedRows_) {
+        setHorizontalHeaderItem(col, new QTableWidgetItem(qtext));
+    } else if (QTableWidgetItem* cell = item(row - fixedRows_, col)) {
+        cell->setText(qtext);
+    } else {
+        setItem(row - fixedRows_, col, new QTableWidgetItem(qtext));
+    }
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    const QModelIndex after = currentIndex();
+    if (after.isValid() && after != before) emit selectCell(after.column(), after.row() + fixedRows_);
+}
+
+}  // namespace platform

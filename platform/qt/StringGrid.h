@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTableWidget>
+#include <string>
+
+namespace platform {
+
+// A grid of read-only texts addressed as the original grid was: Cells(col, row), with row 0
+// the fixed header row when there is one. The fixed row is the table's header, so it looks
+// like one, stays in view and cannot be selected. The user's selection of a cell, by mouse or
+// keyboard, emits `selectCell()` with those coordinates; the program's changes emit nothing.
+class StringGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit StringGrid(QWidget* parent = nullptr);
+
+    void SetColCount(int count);
+    // All rows, the fixed one included.
+    void SetRowCount(int count);
+    int RowCount() const { return rowCount() + fixedRows_; }
+    // 0 or 1: the grid shows at most one fixed row. Row 0 keeps its texts either way.
+    void SetFixedRows(int count);
+    // A cell outside the grid reads as empty; setting one does nothing.
+    std::string Cells(int col, int row) const;
+    void SetCells(int col, int row, const std::string& text);
+
+signals:
+    void selectCell(int col, int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString HeaderText(int col) const;
+    // Gives every column a header item, so that no column shows a number in its place.
+    void FillHeader();
+
+    int fixedRows_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#include "UserInput.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace user_input {
+namespace {
+
+void SendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(target.mapToGlobal(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+}  // namespace
+
+void Press(QWidget& target, QPoint at, Qt::MouseButton button) {
+    SendMouse(target, QEvent::MouseButtonPress, at, button, button);
+}
+
+void Release(QWidget& target, QPoint at, Qt::MouseButton button) {
+    SendMouse(target, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+void Click(QWidget& target, QPoint at) {
+    Press(target, at);
+    Release(target, at);
+}
+
+void DoubleClick(QWidget& target, QPoint at) {
+    Click(target, at);
+    SendMouse(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    Release(target, at);
+}
+
+void KeyPress(QWidget& target, int key, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &event);
+}
+
+void KeyRelease(QWidget& target, int key, bool autoRepeat) {
+    QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(&target, &event);
+}
+
+void Type(QWidget& target, const QString& text) {
+    for (const QChar c : text) KeyPress(target, Qt::Key_unknown, QString(c));
+}
+
+}  // namespace user_input
