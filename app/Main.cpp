@@ -74,6 +74,7 @@ void TMainForm::FormCreate() {
     platform::DrawGrid& grid = *ui->TimeTableDrawGrid;
     grid.SetColCount(1);
     grid.SetDefaultRowHeight(kTimeTableRowHeight);
+    grid.viewport()->installEventFilter(this);
     grid.SetDrawCell([this](platform::Canvas& canvas, int col, int row, const platform::Rect& rect,
                             bool selected) {
         DrawTimeTable.DrawCell(canvas, col, row, rect, selected);
@@ -140,8 +141,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The grid's cells take their size from the window's layout after the window has
+    // resized, so the cells' own resize is the moment to widen the column.
+    if (watched == ui->TimeTableDrawGrid->viewport() && event->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::FormResize() {
     ui->TimeTableDrawGrid->SetDefaultColWidth(ui->TimeTableDrawGrid->viewport()->width());
 }
 

@@ -67,10 +67,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
+    void FormResize();
     void InitDateNames();
     void CreatePopupMenus();
     void ConnectCommands();

@@ -9,13 +9,13 @@ namespace platform {
 // default routines rely on this. (The signal hides QAbstractButton's click() slot.)
 class CheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     explicit CheckBox(QWidget* parent = nullptr);
 
     bool Checked() const { return isChecked(); }
     void SetChecked(bool checked);
 
-signals:
+  signals:
     void click();
 };
 

@@ -8,7 +8,7 @@ namespace platform {
 // A list whose every item carries a check box, unchecked when added.
 class CheckListBox : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit CheckListBox(QWidget* parent = nullptr);
 
     void ClearItems() { clear(); }

@@ -10,7 +10,9 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::editTextChanged, this, &ComboBox::EditTextChanged);
 }
 
-void ComboBox::ClearItems() { clear(); }
+void ComboBox::ClearItems() {
+    clear();
+}
 
 void ComboBox::AddItem(const std::string& text) {
     const int index = currentIndex();
@@ -23,7 +25,9 @@ void ComboBox::AddItem(const std::string& text) {
     }
 }
 
-void ComboBox::SetItemIndex(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
+void ComboBox::SetItemIndex(int index) {
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
 
 void ComboBox::SetText(const std::string& text) {
     const QString qtext = QString::fromStdString(text);

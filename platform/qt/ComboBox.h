@@ -11,7 +11,7 @@ namespace platform {
 // selected (ItemIndex -1) whatever the text. Adding items never selects one.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
-public:
+  public:
     explicit ComboBox(QWidget* parent = nullptr);
 
     void ClearItems() override;
@@ -24,10 +24,10 @@ public:
     std::string Text() const override { return currentText().toStdString(); }
     void SetText(const std::string& text) override;
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     void EditTextChanged(const QString& text);
 };
 

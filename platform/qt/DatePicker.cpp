@@ -16,7 +16,9 @@ void DatePicker::DateChanged() {
     if (!programmatic_) emit changed();
 }
 
-TDateTime DatePicker::Date() const { return FromQDate(date()); }
+TDateTime DatePicker::Date() const {
+    return FromQDate(date());
+}
 
 void DatePicker::SetDate(TDateTime date) {
     const QScopedValueRollback quiet(programmatic_, true);

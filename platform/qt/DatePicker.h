@@ -10,16 +10,16 @@ namespace platform {
 // the user's changes only.
 class DatePicker : public QDateEdit {
     Q_OBJECT
-public:
+  public:
     explicit DatePicker(QWidget* parent = nullptr);
 
     TDateTime Date() const;
     void SetDate(TDateTime date);
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     void DateChanged();
 
     bool programmatic_ = false;

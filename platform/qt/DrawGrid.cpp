@@ -40,18 +40,26 @@ void DrawGrid::SetDefaultColWidth(int width) {
     Invalidate();
 }
 
-void DrawGrid::SetRow(int row) { Select(col_, std::clamp(row, 0, rowCount_ - 1)); }
+void DrawGrid::SetRow(int row) {
+    Select(col_, std::clamp(row, 0, rowCount_ - 1));
+}
 
 void DrawGrid::SetDrawCell(DrawCellHandler handler) {
     drawCell_ = std::move(handler);
     Invalidate();
 }
 
-void DrawGrid::Invalidate() { viewport()->update(); }
+void DrawGrid::Invalidate() {
+    viewport()->update();
+}
 
-int DrawGrid::TopRow() const { return verticalScrollBar()->value(); }
+int DrawGrid::TopRow() const {
+    return verticalScrollBar()->value();
+}
 
-int DrawGrid::PageRows() const { return std::max(1, viewport()->height() / rowHeight_); }
+int DrawGrid::PageRows() const {
+    return std::max(1, viewport()->height() / rowHeight_);
+}
 
 void DrawGrid::UpdateScrollBar() {
     verticalScrollBar()->setPageStep(PageRows());
@@ -103,7 +111,9 @@ void DrawGrid::resizeEvent(QResizeEvent* event) {
 }
 
 // The cells are painted from the top row, so scrolling only repaints.
-void DrawGrid::scrollContentsBy(int /*dx*/, int /*dy*/) { Invalidate(); }
+void DrawGrid::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    Invalidate();
+}
 
 void DrawGrid::mousePressEvent(QMouseEvent* event) {
     pressedOnCell_ = false;

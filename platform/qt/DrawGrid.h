@@ -19,7 +19,7 @@ namespace platform {
 // with their Qt key code. Nothing the program does emits a signal.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
-public:
+  public:
     using DrawCellHandler =
         std::function<void(Canvas& canvas, int col, int row, const Rect& rect, bool selected)>;
 
@@ -38,13 +38,13 @@ public:
     // Repaints the cells, for when what they show has changed.
     void Invalidate();
 
-signals:
+  signals:
     void click();
     void doubleClick();
     void keyUp(int key);
     void selectCell(int col, int row);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -54,7 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     int TopRow() const;
     // Rows wholly visible, at least one.
     int PageRows() const;

@@ -12,7 +12,7 @@ namespace platform {
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
 class Edit : public QLineEdit, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit Edit(QWidget* parent = nullptr);
 
     void SetText(const std::string& text) override { setText(QString::fromStdString(text)); }
@@ -22,13 +22,13 @@ public:
     void SetColor(TColor color);
     void SetFontColor(TColor color);
 
-signals:
+  signals:
     void changed();
     void enter();
     void exit();
     void click();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

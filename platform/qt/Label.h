@@ -11,7 +11,7 @@ namespace platform {
 // place other labels after its right edge or centre it in a box.
 class Label : public QLabel, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent = nullptr);
 
     void SetText(const std::string& text) override;

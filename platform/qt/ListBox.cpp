@@ -7,7 +7,9 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QAbstractItemView::clicked, this, &ListBox::click);
 }
 
-void ListBox::AddItem(const std::string& text) { addItem(QString::fromStdString(text)); }
+void ListBox::AddItem(const std::string& text) {
+    addItem(QString::fromStdString(text));
+}
 
 void ListBox::SetItemIndex(int index) {
     if (index >= 0 && index < count()) {

@@ -11,7 +11,7 @@ namespace platform {
 // `mouseDown()` once the selection has followed it.
 class ListBox : public QListWidget, public ListControl {
     Q_OBJECT
-public:
+  public:
     explicit ListBox(QWidget* parent = nullptr);
 
     void ClearItems() override { clear(); }
@@ -20,11 +20,11 @@ public:
     int ItemIndex() const override { return currentRow(); }
     void SetItemIndex(int index) override;
 
-signals:
+  signals:
     void click();
     void mouseDown();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -9,11 +9,11 @@
 namespace platform {
 
 // A multi-line edit whose text has Windows line breaks: Text() joins the lines with CR LF and
-// adds none after the last; SetText() takes CR LF, LF or a lone CR as a line break. `changed()` follows the user's edits
-// only, never the program's.
+// adds none after the last; SetText() takes CR LF, LF or a lone CR as a line break. `changed()`
+// follows the user's edits only, never the program's.
 class Memo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit Memo(QWidget* parent = nullptr);
 
     void SetText(const std::string& text) override;
@@ -26,10 +26,10 @@ public:
     // Appends a line after the last one, wherever the caret stands.
     void AppendLine(const std::string& line);
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     void TextChanged();
     QString PlainText() const;
 

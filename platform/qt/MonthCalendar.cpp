@@ -9,8 +9,12 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::click);
 }
 
-TDateTime MonthCalendar::Date() const { return FromQDate(selectedDate()); }
+TDateTime MonthCalendar::Date() const {
+    return FromQDate(selectedDate());
+}
 
-void MonthCalendar::SetDate(TDateTime date) { setSelectedDate(ToQDate(date)); }
+void MonthCalendar::SetDate(TDateTime date) {
+    setSelectedDate(ToQDate(date));
+}
 
 }  // namespace platform

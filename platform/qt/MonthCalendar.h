@@ -10,13 +10,13 @@ namespace platform {
 // the diary window wants; week numbers are not shown.
 class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
-public:
+  public:
     explicit MonthCalendar(QWidget* parent = nullptr);
 
     TDateTime Date() const;
     void SetDate(TDateTime date);
 
-signals:
+  signals:
     void click();
 };
 

@@ -7,9 +7,13 @@
 
 namespace platform {
 
-Panel::Panel(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
+Panel::Panel(QWidget* parent) : QFrame(parent) {
+    setAutoFillBackground(true);
+}
 
-TColor Panel::Color() const { return FromQColor(palette().color(QPalette::Window)); }
+TColor Panel::Color() const {
+    return FromQColor(palette().color(QPalette::Window));
+}
 
 void Panel::SetColor(TColor color) {
     QPalette colors = palette();

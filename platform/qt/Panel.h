@@ -13,7 +13,7 @@ namespace platform {
 // click's `click()`, and its own release is no further click.
 class Panel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit Panel(QWidget* parent = nullptr);
 
     TColor Color() const;
@@ -21,17 +21,17 @@ public:
     std::string Caption() const { return caption_.toStdString(); }
     void SetCaption(const std::string& caption);
 
-signals:
+  signals:
     void click();
     void doubleClick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString caption_;
     bool pressed_ = false;
 };

@@ -5,8 +5,12 @@
 
 namespace platform {
 
-void PopupAtCursor(QMenu& menu) { PopupAt(menu, QCursor::pos()); }
+void PopupAtCursor(QMenu& menu) {
+    PopupAt(menu, QCursor::pos());
+}
 
-void PopupAt(QMenu& menu, QPoint screenPoint) { menu.popup(screenPoint); }
+void PopupAt(QMenu& menu, QPoint screenPoint) {
+    menu.popup(screenPoint);
+}
 
 }  // namespace platform

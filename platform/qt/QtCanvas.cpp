@@ -40,7 +40,9 @@ QtCanvas::QtCanvas(QPainter& painter, const QFont& baseFont) : painter_(painter)
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-QFontMetrics QtCanvas::Metrics() const { return QFontMetrics(font_, painter_.device()); }
+QFontMetrics QtCanvas::Metrics() const {
+    return QFontMetrics(font_, painter_.device());
+}
 
 void QtCanvas::Fill(int left, int top, int width, int height, TColor color) {
     if (width <= 0 || height <= 0) return;
@@ -114,6 +116,8 @@ int QtCanvas::TextWidth(const std::string& text) {
 }
 
 // Like Windows, the height of the font, whatever the text.
-int QtCanvas::TextHeight(const std::string& /*text*/) { return Metrics().height(); }
+int QtCanvas::TextHeight(const std::string& /*text*/) {
+    return Metrics().height();
+}
 
 }  // namespace platform

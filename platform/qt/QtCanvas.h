@@ -15,7 +15,7 @@ namespace platform {
 // an opaque background of the brush colour. The font keeps the face of the widget's font; the
 // painters change only its size, weight and colour.
 class QtCanvas : public Canvas {
-public:
+  public:
     QtCanvas(QPainter& painter, const QFont& baseFont);
 
     void SetPenWidth(int width) override { penWidth_ = width; }
@@ -35,7 +35,7 @@ public:
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
 
-private:
+  private:
     // Widths 0 and 1 both mean a line one pixel wide.
     int PenThickness() const { return penWidth_ > 1 ? penWidth_ : 1; }
     void Fill(int left, int top, int width, int height, TColor color);

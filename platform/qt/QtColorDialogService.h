@@ -6,7 +6,7 @@ namespace platform {
 
 // The colour dialog as QColorDialog, opening on the colour it is given.
 class QtColorDialogService : public ColorDialogService {
-public:
+  public:
     std::optional<TColor> Pick(TColor initial) override;
 };
 

@@ -10,7 +10,7 @@ namespace platform {
 // dialog replaces an existing file without asking, as the program expects, and adds the
 // default extension to a name that has none. Both start in the folder of the last file name.
 class QtFileDialogService : public FileDialogService {
-public:
+  public:
     std::optional<std::string> Run(const FileDialog& dialog) override;
 };
 

@@ -49,17 +49,18 @@ int QtMessageBoxService::Show(const MessageRequest& request) {
     box.setText(QString::fromStdString(request.text));
     box.setIcon(IconFor(request.flags));
 
+    const std::vector<ButtonSpec> specs = ButtonsFor(request.flags);
     std::map<QAbstractButton*, int> answers;
-    for (const ButtonSpec& spec : ButtonsFor(request.flags)) {
+    for (const ButtonSpec& spec : specs) {
         QPushButton* button = box.addButton(QString::fromUtf8(spec.text), spec.role);
         answers[button] = spec.answer;
         if (answers.size() == 1) box.setDefaultButton(button);
-        // Escape and the close box give the last button: Cancel, No or OK.
+        // Escape and the close box stand for the last button: Cancel, No or OK.
         box.setEscapeButton(button);
     }
     box.exec();
     const auto found = answers.find(box.clickedButton());
-    return found != answers.end() ? found->second : answer::Cancel;
+    return found != answers.end() ? found->second : specs.back().answer;
 }
 
 }  // namespace platform

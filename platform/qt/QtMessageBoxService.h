@@ -8,7 +8,7 @@ namespace platform {
 // Polish button texts. An owned box is parented to the active window; an unowned one (the
 // save question) has no parent.
 class QtMessageBoxService : public MessageBoxService {
-public:
+  public:
     int Show(const MessageRequest& request) override;
 };
 

@@ -15,8 +15,12 @@ int SpinEdit::GetValue() const {
 }
 
 // QSpinBox clamps to its range.
-void SpinEdit::SetValue(int value) { setValue(value); }
+void SpinEdit::SetValue(int value) {
+    setValue(value);
+}
 
-void SpinEdit::SetEditorEnabled(bool enabled) { lineEdit()->setReadOnly(!enabled); }
+void SpinEdit::SetEditorEnabled(bool enabled) {
+    lineEdit()->setReadOnly(!enabled);
+}
 
 }  // namespace platform

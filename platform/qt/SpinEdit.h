@@ -8,7 +8,7 @@ namespace platform {
 // by SetValue.
 class SpinEdit : public QSpinBox {
     Q_OBJECT
-public:
+  public:
     explicit SpinEdit(QWidget* parent = nullptr);
 
     // The text read as a whole number; the minimum when it is not one.
@@ -18,7 +18,7 @@ public:
     // False leaves the arrows (and the arrow keys) as the only way to change the value.
     void SetEditorEnabled(bool enabled);
 
-signals:
+  signals:
     void changed();
 };
 

@@ -23,7 +23,9 @@ void StringGrid::SetColCount(int count) {
     FillHeader();
 }
 
-void StringGrid::SetRowCount(int count) { setRowCount(std::max(0, count - fixedRows_)); }
+void StringGrid::SetRowCount(int count) {
+    setRowCount(std::max(0, count - fixedRows_));
+}
 
 void StringGrid::SetFixedRows(int count) {
     const int fixed = std::clamp(count, 0, 1);
@@ -53,7 +55,8 @@ QString StringGrid::HeaderText(int col) const {
 
 void StringGrid::FillHeader() {
     for (int col = 0; col < columnCount(); ++col) {
-        if (horizontalHeaderItem(col) == nullptr) setHorizontalHeaderItem(col, new QTableWidgetItem);
+        if (horizontalHeaderItem(col) == nullptr)
+            setHorizontalHeaderItem(col, new QTableWidgetItem);
     }
 }
 
@@ -80,7 +83,8 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
     const QModelIndex after = currentIndex();
-    if (after.isValid() && after != before) emit selectCell(after.column(), after.row() + fixedRows_);
+    if (after.isValid() && after != before)
+        emit selectCell(after.column(), after.row() + fixedRows_);
 }
 
 }  // namespace platform

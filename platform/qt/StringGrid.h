@@ -11,7 +11,7 @@ namespace platform {
 // keyboard, emits `selectCell()` with those coordinates; the program's changes emit nothing.
 class StringGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit StringGrid(QWidget* parent = nullptr);
 
     void SetColCount(int count);
@@ -24,13 +24,13 @@ public:
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
 
-signals:
+  signals:
     void selectCell(int col, int row);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QString HeaderText(int col) const;
     // Gives every column a header item, so that no column shows a number in its place.
     void FillHeader();

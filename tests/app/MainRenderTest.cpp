@@ -2,6 +2,7 @@
 #include <QPixmap>
 #include <set>
 
+#include "platform/qt/DrawGrid.h"
 #include "tests/app/MainWindowFixture.h"
 
 TEST_F(MainWindowTest, TheWholeWindowRendersToAPictureThatIsNotBlank) {
@@ -29,4 +30,10 @@ TEST_F(MainWindowTest, TheWholeWindowRendersToAPictureThatIsNotBlank) {
     for (int y = 0; y < loaded.height(); y += 3)
         for (int x = 0; x < loaded.width(); x += 3) colours.insert(loaded.pixel(x, y));
     EXPECT_GT(colours.size(), 20u);
+
+    // The one column fills the grid: today's header reaches its right edge.
+    const platform::DrawGrid& grid = *ui().TimeTableDrawGrid;
+    const QPoint headerRight =
+        grid.viewport()->mapTo(&form, QPoint(grid.viewport()->width() - 3, 8));
+    EXPECT_NE(QColor(Qt::white).rgb(), loaded.pixel(headerRight));
 }

@@ -7,7 +7,7 @@ namespace platform {
 namespace {
 
 class CheckBoxTest : public ::testing::Test {
-protected:
+  protected:
     CheckBoxTest() {
         box_.setText("Obramowanie");
         box_.resize(120, 20);

@@ -9,7 +9,7 @@ namespace platform {
 namespace {
 
 class ComboBoxTest : public ::testing::Test {
-protected:
+  protected:
     ComboBoxTest() {
         QObject::connect(&combo_, &ComboBox::changed, [this] {
             ++changes_;
@@ -62,7 +62,7 @@ TEST_F(ComboBoxTest, NonEditableTextSelectsTheMatchingItem) {
 }
 
 class EditableComboBoxTest : public ComboBoxTest {
-protected:
+  protected:
     EditableComboBoxTest() {
         combo_.setEditable(true);
         combo_.SetItemIndex(0);

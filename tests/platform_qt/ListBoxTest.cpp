@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 class ListBoxTest : public ::testing::Test {
-protected:
+  protected:
     ListBoxTest() {
         for (const char* name : {"Matematyka", "Fizyka", "Chemia"}) list_.AddItem(name);
         list_.resize(150, 100);

@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 class PanelTest : public ::testing::Test {
-protected:
+  protected:
     PanelTest() {
         panel_.resize(40, 20);
         QObject::connect(&panel_, &Panel::click, [this] { events_.push_back("click"); });

@@ -17,7 +17,7 @@ constexpr TColor kGreen = 0x008000;
 
 // A white image with a canvas on it.
 class QtCanvasTest : public ::testing::Test {
-protected:
+  protected:
     QtCanvasTest() : image_(40, 30, QImage::Format_RGB32) { image_.fill(Qt::white); }
 
     template <typename Draw>

@@ -13,7 +13,9 @@ TEST(QtColor, RedIsTheLowByte) {
     EXPECT_EQ(ToQColor(0xFF8000), QColor(0, 0x80, 0xFF));
 }
 
-TEST(QtColor, IgnoresTheHighByte) { EXPECT_EQ(ToQColor(0xFF123456), ToQColor(0x123456)); }
+TEST(QtColor, IgnoresTheHighByte) {
+    EXPECT_EQ(ToQColor(0xFF123456), ToQColor(0x123456));
+}
 
 TEST(QtColor, RoundTrips) {
     for (const TColor color : {0x000000u, 0xFFFFFFu, 0x008000u, 0xC08000u, 0x123456u}) {

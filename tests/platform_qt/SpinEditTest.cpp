@@ -9,11 +9,12 @@ namespace platform {
 namespace {
 
 class SpinEditTest : public ::testing::Test {
-protected:
+  protected:
     SpinEditTest() {
         spin_.setRange(1, 9000);
         spin_.SetValue(2004);
-        QObject::connect(&spin_, &SpinEdit::changed, [this] { values_.push_back(spin_.GetValue()); });
+        QObject::connect(&spin_, &SpinEdit::changed,
+                         [this] { values_.push_back(spin_.GetValue()); });
     }
 
     QLineEdit& Editor() { return *spin_.findChild<QLineEdit*>(); }

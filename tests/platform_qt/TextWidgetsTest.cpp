@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QFocusEvent>
 #include <QApplication>
+#include <QFocusEvent>
 
 #include "UserInput.h"
 #include "platform/qt/Edit.h"
