@@ -9,7 +9,6 @@ namespace platform {
 
 std::optional<TColor> QtColorDialogService::Pick(TColor initial) {
     QColorDialog box(ToQColor(initial), QApplication::activeWindow());
-    box.setWindowTitle(QStringLiteral("Kolor"));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return FromQColor(box.selectedColor());
 }
