@@ -11,7 +11,7 @@
 
 // The diary ("Terminarz"): a sparse tree calendar -> years -> months -> days -> events.
 // Only dates that were ever given an event exist. Each level keeps its children ascending
-// by number and remembers the smallest and largest number ever inserted below it.
+// by number, with bounds on the numbers inserted below it that no deletion narrows.
 
 // The tags that open the records of the calendar block.
 struct TClVerificationStrings {
@@ -54,7 +54,8 @@ class TClDateUnit {
   public:
     std::int32_t Value = 0;
     TLista<T> Children;
-    // Widened by every insertion, never narrowed by a deletion: only a pre-filter.
+    // Set by insertions (see AddSorted), never narrowed by a deletion; lookups use them only
+    // as a pre-filter, so bounds wider than the children cost a walk and nothing else.
     std::int32_t MinValue = 0;
     std::int32_t MaxValue = 0;
 

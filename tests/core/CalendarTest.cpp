@@ -1,5 +1,3 @@
-#include "core/Calendar.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/Calendar.h"
 #include "platform/Cp1250.h"
 #include "tests/core/ByteBuilder.h"
 
@@ -60,17 +59,6 @@ void FillSample(TClCalendar& calendar) {
     calendar.AddCategory({"Kartkówka", 0xC0C0C0, 0xFF0000});
     calendar.AddCategory({"Sprawdzian", 0xC0C0C0, 0x0000FF});
 }
-
-class FakeList final : public platform::ListControl {
-  public:
-    void ClearItems() override { items.clear(); }
-    void AddItem(const std::string& text) override { items.push_back(text); }
-    int ItemCount() const override { return static_cast<int>(items.size()); }
-    int ItemIndex() const override { return index; }
-    void SetItemIndex(int i) override { index = i; }
-    std::vector<std::string> items;
-    int index = -1;
-};
 
 // --- The tree ---
 
@@ -209,13 +197,6 @@ TEST(CalendarCategories, AddRefusesAnExistingNameAndDeleteIgnoresBadIndexes) {
     EXPECT_EQ(4, calendar.CategoriesCount());
     calendar.DeleteCategory(0);
     EXPECT_EQ("Sprawdzian", calendar.Categories.Get(0)->Name);
-
-    FakeList combo;
-    combo.items = {"old"};
-    combo.index = 0;
-    calendar.Categories.FillComboBox(combo);
-    EXPECT_EQ((std::vector<std::string>{"Sprawdzian", "", ""}), combo.items);
-    EXPECT_EQ(0, combo.index);
 }
 
 // --- The calendar block ---
@@ -283,7 +264,8 @@ TEST(CalendarBlock, YearsAreAppendedInFileOrderWithTheStoredBounds) {
     AddYears(calendar, {2010});
     ASSERT_EQ(0, Load(calendar, bytes));
     EXPECT_EQ((Numbers{2010, 2005, 2003}), NumbersOf(calendar));
-    EXPECT_EQ((Numbers{9, 1990, 2100}), (Numbers{calendar.Value, calendar.MinValue, calendar.MaxValue}));
+    EXPECT_EQ((Numbers{9, 1990, 2100}),
+              (Numbers{calendar.Value, calendar.MinValue, calendar.MaxValue}));
     calendar.DeleteYear(2010);
     EXPECT_EQ(bytes, Save(calendar));
 }
@@ -312,7 +294,8 @@ TEST(CalendarBlock, NegativeCountsReadAsNoneAndAZeroByteEndsAText) {
     ASSERT_EQ(1, calendar.CategoriesCount());
     EXPECT_EQ("Klas", calendar.Categories.Get(0)->Name);
 
-    const Bytes noCategories = ByteBuilder().Str("CALENDAR").I32(0).I32(0).I32(0).I32(0).I32(-4).Bytes();
+    const Bytes noCategories =
+        ByteBuilder().Str("CALENDAR").I32(0).I32(0).I32(0).I32(0).I32(-4).Bytes();
     ASSERT_EQ(0, Load(calendar, noCategories));
     EXPECT_EQ(0, calendar.CategoriesCount());
 }
@@ -371,17 +354,6 @@ TEST_P(CalendarTagMismatch, DiscardsTheYearBeingReadAndLeavesTheCategories) {
 INSTANTIATE_TEST_SUITE_P(EveryDepth, CalendarTagMismatch,
                          ::testing::Values("CALENDAR", "YEAR", "MONTH", "DAY"));
 
-TEST(CalendarBlock, DayWithAWrongTagIsLeftUnchanged) {
-    TClDay day;
-    day.SetDay(9);
-    day.Events.Add(MakeEvent("kept"));
-    const Bytes bytes = ByteBuilder().Str("DAX").I32(1).I32(0).Bytes();
-    platform::ByteReader in(bytes);
-    EXPECT_EQ(-1, day.LoadFromStream(in, TClVerificationStrings()));
-    EXPECT_EQ(9, day.GetDay());
-    EXPECT_EQ(1, day.Count());
-}
-
 TEST(CalendarBlock, EveryTruncationKeepsTheCompleteYearsAndCategories) {
     TClCalendar source;
     FillSample(source);
@@ -401,8 +373,8 @@ TEST(CalendarBlock, EveryTruncationKeepsTheCompleteYearsAndCategories) {
     ASSERT_EQ(bytes.size(), end);
 
     const auto complete = [](const std::vector<std::size_t>& ends, std::size_t length) {
-        return static_cast<std::int32_t>(std::count_if(
-            ends.begin(), ends.end(), [&](std::size_t e) { return e <= length; }));
+        return static_cast<std::int32_t>(
+            std::count_if(ends.begin(), ends.end(), [&](std::size_t e) { return e <= length; }));
     };
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         TClCalendar calendar;

@@ -6,31 +6,17 @@
 namespace platform {
 namespace {
 
-class CheckBoxTest : public ::testing::Test {
-  protected:
-    CheckBoxTest() {
-        box_.setText("Obramowanie");
-        box_.resize(120, 20);
-        box_.show();
-        QObject::connect(&box_, &CheckBox::click, [this] { states_.push_back(box_.Checked()); });
-    }
-
-    CheckBox box_;
-    std::vector<bool> states_;  // the state seen by each click handler
-};
-
-TEST_F(CheckBoxTest, ProgramRunsTheClickOnlyOnAChangeOfState) {
-    box_.SetChecked(true);
-    box_.SetChecked(true);
-    box_.SetChecked(false);
-    box_.SetChecked(false);
-    EXPECT_EQ(states_, (std::vector<bool>{true, false}));
-}
-
-TEST_F(CheckBoxTest, UserClickTogglesThenRunsTheClick) {
-    user_input::Click(box_, QPoint(8, 10));
-    EXPECT_TRUE(box_.Checked());
-    EXPECT_EQ(states_, std::vector<bool>{true});
+TEST(CheckBox, ClickRunsForTheUserAndForTheProgramsChangesOfState) {
+    CheckBox box;
+    box.resize(120, 20);
+    box.show();
+    std::vector<bool> seen;  // the state each click handler sees
+    QObject::connect(&box, &CheckBox::click, [&] { seen.push_back(box.Checked()); });
+    box.SetChecked(true);
+    box.SetChecked(true);
+    box.SetChecked(false);
+    user_input::Click(box, QPoint(8, 10));
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
@@ -61,6 +62,7 @@ TEST(QtMessageBoxService, SaveQuestionHasPolishButtonsAndNoOwner) {
     QtMessageBoxService service;
     EXPECT_EQ(service.Show({"Czy zachować zmiany?", "Quirvale", mb::YesNoCancel, false}),
               answer::No);
+    QApplication::setActiveWindow(&window);  // taken back from the closed box
     WhenOpen<QMessageBox>([&window](QMessageBox& box) {
         EXPECT_EQ(box.parentWidget(), &window);
         EXPECT_EQ(box.icon(), QMessageBox::Critical);

