@@ -1,11 +1,17 @@
 #include "app/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <exception>
 
 #include "platform/Dialogs.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Quirvale 2");
+    const QLocale polish(QLocale::Polish, QLocale::Poland);
+    QLocale::setDefault(polish);
+    if (qtTranslator_.load(polish, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTranslator_);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

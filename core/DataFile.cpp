@@ -6,6 +6,16 @@
 #include "platform/Dates.h"
 #include "platform/Files.h"
 
+namespace {
+
+// A save the user asked for never fails quietly: the document stays modified and says so.
+void ReportSaveFailure(const std::string& path) {
+    platform::MessageBox(std::string(kSaveFailedMessage) + "\n" + path, kDocumentCaption,
+                         platform::mb::Ok | platform::mb::IconStop, /*owned=*/false);
+}
+
+}  // namespace
+
 TDataFile::TDataFile() {
     Clear();
 }
@@ -84,12 +94,17 @@ std::int32_t TDataFile::Open(platform::FileDialog& openDialog, platform::FileDia
 }
 
 std::int32_t TDataFile::Save(platform::FileDialog& saveDialog) {
-    return Named ? SaveToCurrentFile() : SaveAs(saveDialog);
+    if (!Named) return SaveAs(saveDialog);
+    const std::int32_t saved = SaveToCurrentFile();
+    if (saved != 0) ReportSaveFailure(FileName);
+    return saved;
 }
 
 std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
     if (!saveDialog.Execute()) return 2;
-    return SaveToFile(saveDialog.FileName());
+    const std::int32_t saved = SaveToFile(saveDialog.FileName());
+    if (saved != 0) ReportSaveFailure(saveDialog.FileName());
+    return saved;
 }
 
 std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
@@ -98,17 +113,9 @@ std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
                                                 platform::mb::YesNoCancel, /*owned=*/false);
         if (answer != platform::answer::Yes && answer != platform::answer::No) return 2;
         if (answer == platform::answer::Yes) {
-            const std::int32_t saved = Save(saveDialog);
-            if (saved == 2) return 2;
-            if (saved != 0) {
-                // Clearing now would lose the data the user asked to keep; New, Open and
-                // closing the program stop on 2 instead.
-                const std::string& path = Named ? FileName : saveDialog.FileName();
-                platform::MessageBox(std::string(kSaveFailedMessage) + "\n" + path,
-                                     kDocumentCaption, platform::mb::Ok | platform::mb::IconStop,
-                                     /*owned=*/false);
-                return 2;
-            }
+            // A failed save has told the user; clearing now would lose the data they asked
+            // to keep, so New, Open and closing the program stop as if cancelled.
+            if (Save(saveDialog) != 0) return 2;
         }
     }
     Clear();

@@ -56,6 +56,7 @@ class TDataFile {
     // The document commands. New, Open and Close ask the save question when modified.
     std::int32_t New(platform::FileDialog& saveDialog);
     std::int32_t Open(platform::FileDialog& openDialog, platform::FileDialog& saveDialog);
+    // A save that fails tells the user (naming the file) and returns -1.
     std::int32_t Save(platform::FileDialog& saveDialog);
     std::int32_t SaveAs(platform::FileDialog& saveDialog);
     // 0 when the document was cleared; 2 when the user cancelled or a wanted save failed

@@ -66,9 +66,10 @@ TEST_F(MainWindowTest, TheToolBarButtonsStandInOrderWithTheirHints) {
     };
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         EXPECT_EQ(buttons[i].second, buttons[i].first->toolTip().toStdString());
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(ui().ToolBarLayout->indexOf(buttons[i - 1].first),
                       ui().ToolBarLayout->indexOf(buttons[i].first));
+        }
     }
     EXPECT_EQ("Wpisz ocenę", ui().SpeedButton10->toolTip().toStdString());
     EXPECT_EQ("Informacje...", ui().SpeedButton3->toolTip().toStdString());

@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QScreen>
+#include <filesystem>
 
 #include "core/DataFile.h"
 #include "platform/Dialogs.h"
@@ -173,4 +174,17 @@ TEST_F(MainWindowTest, NewAsksFirstWhenModifiedAndCancelKeepsEverything) {
     ui().mNew->trigger();
     EXPECT_EQ(0, form.DataFile.Subjects.Count);
     EXPECT_EQ(-1, ui().cbSubject->ItemIndex());
+}
+
+TEST_F(MainWindowTest, ASaveThatFailsSaysSoAndLeavesTheDocumentUnsaved) {
+    TMainForm& form = Open();
+    form.SetModified();
+    const std::string target = programDir.File("katalog.ocn");
+    std::filesystem::create_directory(target);
+    files.ExpectSave(target);
+    boxes.Expect("Nie udało się zapisać pliku.\n" + target, "Quirvale",
+                 platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    ui().btnSave->click();
+    EXPECT_TRUE(form.IsModified());
+    EXPECT_EQ("Quirvale 2", form.windowTitle().toStdString());
 }

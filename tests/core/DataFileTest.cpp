@@ -270,6 +270,25 @@ TEST_F(DataFileTest, SaveIntoAMissingFolderFailsAndChangesNothing) {
     EXPECT_EQ(header, document_.Header);
 }
 
+TEST_F(DataFileTest, FailedSaveAndSaveAsTellTheUserAndKeepTheDocumentModified) {
+    const std::string missing = dir_.File("brak/plan.ocn");
+    Change();
+    dialogs_.ExpectSave(missing);
+    ExpectSaveFailed(missing);
+    EXPECT_EQ(-1, document_.Save(saveDialog_));
+    EXPECT_EQ(std::pair(false, true), State());
+
+    const std::string path = dir_.File("plan.ocn");
+    ASSERT_EQ(0, document_.SaveToFile(path));
+    std::filesystem::rename(dir_.Path(), dir_.Path().string() + "-moved");
+    Change();
+    ExpectSaveFailed(path);
+    EXPECT_EQ(-1, document_.Save(saveDialog_));
+    std::filesystem::rename(dir_.Path().string() + "-moved", dir_.Path());
+    EXPECT_EQ(std::pair(true, true), State());
+    ExpectUnowned();
+}
+
 TEST_F(DataFileTest, SaveOntoADirectoryFailsAndLeavesNoTemporaryFile) {
     const std::filesystem::path target = dir_.Path() / "plan.ocn";
     std::filesystem::create_directory(target);
