@@ -81,11 +81,24 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
+// The code page's byte for each code point up to the highest one it holds (U+2122); 0 where
+// it has none. Saving a document encodes every character, so this is a table, not a search.
+constexpr char32_t kHighestCodePoint = 0x2122;
+using EncodingTable = std::array<unsigned char, kHighestCodePoint + 1>;
+
+constexpr EncodingTable MakeEncodingTable() {
+    EncodingTable table{};
+    for (std::size_t k = 0; k < kHighHalf.size(); ++k)
+        table[kHighHalf[k]] = static_cast<unsigned char>(0x80 + k);
+    return table;
+}
+
+constexpr EncodingTable kEncoding = MakeEncodingTable();
+
 char EncodeCodePoint(char32_t cp) {
     if (cp < 0x80) return static_cast<char>(cp);
-    for (std::size_t k = 0; k < kHighHalf.size(); ++k)
-        if (kHighHalf[k] == cp) return static_cast<char>(0x80 + k);
-    return '?';
+    if (cp > kHighestCodePoint || kEncoding[cp] == 0) return '?';
+    return static_cast<char>(kEncoding[cp]);
 }
 
 }  // namespace

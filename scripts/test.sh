@@ -1,26 +1,25 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds and runs every test: the normal build (GUI tests run
-# offscreen), the core under AddressSanitizer and UBSan, and a short fuzzing run of the
-# document loader.
+# Sets up what is missing, builds and runs every test: a short fuzzing run of the document
+# loader, the tests under AddressSanitizer and UBSan, and the normal build (GUI tests run
+# offscreen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 jobs=$(nproc)
 
-echo "== Build and test =="
-cmake --preset default -G Ninja >/dev/null
-cmake --build --preset default -j "$jobs"
-ctest --preset default -j "$jobs"
+echo "== Fuzzing the document loader =="
+cmake --preset fuzz -G Ninja >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+bash fuzz/run.sh build/fuzz
 
 echo "== Sanitizer build =="
 cmake --preset sanitize -G Ninja >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
 
-if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
-  echo "== Fuzzing the document loader =="
-  cmake --preset fuzz -G Ninja >/dev/null
-  cmake --build --preset fuzz -j "$jobs"
-  bash fuzz/run.sh build/fuzz
-fi
+# Last, so that its summary closes the output.
+echo "== Build and test =="
+cmake --preset default -G Ninja >/dev/null
+cmake --build --preset default -j "$jobs"
+ctest --preset default -j "$jobs"
