@@ -10,7 +10,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Quirvale 2");
     const QLocale polish(QLocale::Polish, QLocale::Poland);
     QLocale::setDefault(polish);
-    if (qtTranslator_.load(polish, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator_.load(polish, "qtbase", "_",
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&qtTranslator_);
 }
 

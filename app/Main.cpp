@@ -50,11 +50,17 @@ TMainForm::~TMainForm() {
     if (MainForm == this) MainForm = nullptr;
 }
 
-platform::ComboBox& TMainForm::cbSubject() { return *ui->cbSubject; }
+platform::ComboBox& TMainForm::cbSubject() {
+    return *ui->cbSubject;
+}
 
-void TMainForm::SetModified() { DataFile.Modified = true; }
+void TMainForm::SetModified() {
+    DataFile.Modified = true;
+}
 
-bool TMainForm::IsModified() const { return DataFile.Modified; }
+bool TMainForm::IsModified() const {
+    return DataFile.Modified;
+}
 
 std::string TMainForm::SettingsPath() const {
     return platform::ProgramDirectory() + kSettingsFile;
@@ -75,21 +81,19 @@ void TMainForm::FormCreate() {
     grid.SetColCount(1);
     grid.SetDefaultRowHeight(kTimeTableRowHeight);
     grid.viewport()->installEventFilter(this);
-    grid.SetDrawCell([this](platform::Canvas& canvas, int col, int row, const platform::Rect& rect,
-                            bool selected) {
-        DrawTimeTable.DrawCell(canvas, col, row, rect, selected);
-    });
+    grid.SetDrawCell(
+        [this](platform::Canvas& canvas, int col, int row, const platform::Rect& rect,
+               bool selected) { DrawTimeTable.DrawCell(canvas, col, row, rect, selected); });
 
     RefreshAll();
     SetTimeTableRange(DataFile.Settings.MainTimeTableRange, true);
 }
 
 void TMainForm::InitDateNames() {
-    MonthNames = {"Styczeń", "Luty",     "Marzec",   "Kwiecień", "Maj",      "Czerwiec",
+    MonthNames = {"Styczeń", "Luty",     "Marzec",   "Kwiecień",    "Maj",      "Czerwiec",
                   "Lipiec",  "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"};
-    MonthNamesGen = {"stycznia", "lutego",    "marca",       "kwietnia",
-                     "maja",     "czerwca",   "lipca",       "sierpnia",
-                     "września", "października", "listopada", "grudnia"};
+    MonthNamesGen = {"stycznia", "lutego",   "marca",    "kwietnia",     "maja",      "czerwca",
+                     "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
     for (int i = 0; i < 7; ++i) DayNames[i] = DayName(i);
 }
 
@@ -167,7 +171,8 @@ void TMainForm::CreatePopupMenus() {
     for (std::uint8_t range = 0; range < 3; ++range) {
         QAction* item = popupTimeTableRange->addAction(captions[range]);
         item->setObjectName(names[range]);
-        connect(item, &QAction::triggered, this, [this, range] { SetTimeTableRange(range, false); });
+        connect(item, &QAction::triggered, this,
+                [this, range] { SetTimeTableRange(range, false); });
     }
 }
 
@@ -223,15 +228,25 @@ void TMainForm::mSaveAsClick() {
     RefreshAfterFileCommand();
 }
 
-void TMainForm::mExitClick() { close(); }
+void TMainForm::mExitClick() {
+    close();
+}
 
-void TMainForm::btnSubjectClick() { platform::PopupAtCursor(*popupSubjectsButton); }
+void TMainForm::btnSubjectClick() {
+    platform::PopupAtCursor(*popupSubjectsButton);
+}
 
-void TMainForm::btnSetTimeTableRangeClick() { platform::PopupAtCursor(*popupTimeTableRange); }
+void TMainForm::btnSetTimeTableRangeClick() {
+    platform::PopupAtCursor(*popupTimeTableRange);
+}
 
-void TMainForm::btnSubjectPrevClick() { SelectPrevComboBoxItem(*ui->cbSubject); }
+void TMainForm::btnSubjectPrevClick() {
+    SelectPrevComboBoxItem(*ui->cbSubject);
+}
 
-void TMainForm::btnSubjectNextClick() { SelectNextComboBoxItem(*ui->cbSubject); }
+void TMainForm::btnSubjectNextClick() {
+    SelectNextComboBoxItem(*ui->cbSubject);
+}
 
 void TMainForm::btnSetLessonPlanForTodayClick() {
     DataFile.Settings.LessonPlanDay = 1;

@@ -24,7 +24,7 @@ class QMenu;
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar.
 class TMainForm : public QMainWindow {
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -65,11 +65,11 @@ public:
     platform::ComboBox& cbSubject();
     Ui::TMainForm& Ui() { return *ui; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormResize();
     void InitDateNames();

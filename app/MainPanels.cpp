@@ -41,7 +41,8 @@ std::string TMainForm::GetTodayDayName() const {
 std::string TMainForm::LongDateText(TDateTime date) const {
     int year = 0, month = 0, day = 0;
     platform::DecodeDate(date, year, month, day);
-    return platform::IntToStr(day) + " " + MonthNamesGen[month - 1] + " " + platform::IntToStr(year);
+    return platform::IntToStr(day) + " " + MonthNamesGen[month - 1] + " " +
+           platform::IntToStr(year);
 }
 
 void TMainForm::RefreshAll() {
@@ -89,7 +90,8 @@ void TMainForm::cbSubjectChange() {
 
 void TMainForm::RefreshAverages() {
     const TDocumentSettings& settings = DataFile.Settings;
-    const double general = TruncTo3Decimals(DataFile.Subjects.MarksAverage(settings.MarksValues, 0));
+    const double general =
+        TruncTo3Decimals(DataFile.Subjects.MarksAverage(settings.MarksValues, 0));
     const double all = TruncTo3Decimals(DataFile.Subjects.MarksAverage(settings.MarksValues, 1));
     const double finals =
         TruncTo3Decimals(DataFile.Subjects.FinalMarksAverage(settings.MarksValues, 0));

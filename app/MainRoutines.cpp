@@ -23,12 +23,14 @@ QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
 }
 
 int ShowCentredModal(QDialog& form, QWidget& owner) {
-    form.move(CentredPosition(owner.pos(), owner.frameGeometry().size(),
-                              form.frameGeometry().size()));
+    form.move(
+        CentredPosition(owner.pos(), owner.frameGeometry().size(), form.frameGeometry().size()));
     return form.exec();
 }
 
-std::string DayName(int i) { return i >= 0 && i < 7 ? kDayNames[i] : std::string(); }
+std::string DayName(int i) {
+    return i >= 0 && i < 7 ? kDayNames[i] : std::string();
+}
 
 void FillDaysComboBox(int from, int to, platform::ComboBox& combo, int selection) {
     combo.ClearItems();
@@ -63,7 +65,9 @@ int BarWidth(double value, double top, int containerWidth) {
     return width > 0 ? static_cast<int>(width) : 0;
 }
 
-int CentredLeft(int boxWidth, int width) { return (boxWidth - width) / 2; }
+int CentredLeft(int boxWidth, int width) {
+    return (boxWidth - width) / 2;
+}
 
 void SetBar(double value, double top, QWidget& container, platform::Panel& fill) {
     const int width = BarWidth(value, top, container.width());

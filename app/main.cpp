@@ -1,5 +1,6 @@
-#include "app/Application.h"
 #include "app/Main.h"
+
+#include "app/Application.h"
 #include "platform/qt/QtServices.h"
 
 int main(int argc, char** argv) {

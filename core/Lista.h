@@ -16,7 +16,7 @@ struct TListaNode {
 // index. A cursor remembers the node reached last, so an index loop costs one link a step.
 template <typename T>
 class TLista {
-public:
+  public:
     TListaNode<T> Head;
     TListaNode<T> Tail;
     TListaNode<T>* Cursor = nullptr;
@@ -131,7 +131,7 @@ public:
         return path;
     }
 
-private:
+  private:
     // Reaching a sentinel's null item would corrupt memory later; stop at once instead.
     [[noreturn]] void IndexOutOfRange(std::int32_t index) const {
         std::fprintf(stderr, "TLista: index %d outside 0..%d\n", index, Count - 1);

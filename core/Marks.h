@@ -26,7 +26,7 @@ std::string MarkName(std::int32_t code);
 
 // A subject's marks in the order of entry; each item is one heap byte holding a code.
 class TMarksList : public TLista<char> {
-public:
+  public:
     // The symbols joined by "," ("5,4-,1"); empty for no marks.
     void ToString(std::string& text);
     void ShowInControl(platform::TextControl& control);
@@ -51,7 +51,7 @@ struct TSubject {
 };
 
 class TSubjectsList : public TLista<TSubject> {
-public:
+  public:
     // Mean of the subject averages of subjects with marks: mode 1 all of them, any other
     // mode those counted into the general average. 0.0 when none qualifies.
     double MarksAverage(std::span<const double, kMarkKinds> values, std::uint8_t mode);

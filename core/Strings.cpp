@@ -24,4 +24,6 @@ std::uint32_t TClStreamStringSize(const std::string& text) {
     return static_cast<std::uint32_t>(platform::Cp1250Length(text)) + 4;
 }
 
-bool TClStringsEqual(const std::string& a, const std::string& b) { return a == b; }
+bool TClStringsEqual(const std::string& a, const std::string& b) {
+    return a == b;
+}

@@ -78,9 +78,17 @@ void ByteWriter::WriteBytes(const void* data, std::size_t size) {
     written_ += size;
 }
 
-void ByteWriter::WriteU8(std::uint8_t value) { WriteBytes(&value, 1); }
-void ByteWriter::WriteI32(std::int32_t value) { WriteBytes(&value, 4); }
-void ByteWriter::WriteU32(std::uint32_t value) { WriteBytes(&value, 4); }
-void ByteWriter::WriteF64(double value) { WriteBytes(&value, 8); }
+void ByteWriter::WriteU8(std::uint8_t value) {
+    WriteBytes(&value, 1);
+}
+void ByteWriter::WriteI32(std::int32_t value) {
+    WriteBytes(&value, 4);
+}
+void ByteWriter::WriteU32(std::uint32_t value) {
+    WriteBytes(&value, 4);
+}
+void ByteWriter::WriteF64(double value) {
+    WriteBytes(&value, 8);
+}
 
 }  // namespace platform

@@ -12,7 +12,7 @@ namespace platform {
 // first; a read that does not fit fails, leaves its output alone and makes the reader
 // failed for good, so a loader can check once at the end of a block.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool ReadU8(std::uint8_t& value);
@@ -29,7 +29,7 @@ public:
     // True when at least n bytes remain (and nothing failed so far).
     bool Has(std::size_t n) const { return !failed_ && Remaining() >= n; }
 
-private:
+  private:
     bool Take(std::size_t n, const std::uint8_t*& at);
 
     std::span<const std::uint8_t> bytes_;
@@ -39,14 +39,14 @@ private:
 
 // Where written bytes go: memory, a file, or in tests a sink that fails on purpose.
 class ByteSink {
-public:
+  public:
     virtual ~ByteSink() = default;
     // False when the bytes could not all be written.
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
 };
 
 class VectorSink final : public ByteSink {
-public:
+  public:
     bool Write(const std::uint8_t* data, std::size_t size) override {
         bytes.insert(bytes.end(), data, data + size);
         return true;
@@ -57,7 +57,7 @@ public:
 // Little-endian writer. The first failed write makes it failed for good and later writes
 // are dropped, so a writer can check once at the end.
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(ByteSink& sink) : sink_(sink) {}
 
     void WriteU8(std::uint8_t value);
@@ -69,7 +69,7 @@ public:
     bool Failed() const { return failed_; }
     std::size_t Written() const { return written_; }
 
-private:
+  private:
     ByteSink& sink_;
     std::size_t written_ = 0;
     bool failed_ = false;

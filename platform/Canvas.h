@@ -24,7 +24,7 @@ enum class PenStyle { Solid, Clear };
 // drawn on a background of the brush colour. The windows draw on Qt's painter; tests record
 // the calls.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void SetPenWidth(int width) = 0;

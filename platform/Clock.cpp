@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 class SystemClock final : public Clock {
-public:
+  public:
     TDateTime Now() const override {
         const std::time_t now = std::time(nullptr);
         std::tm local{};
@@ -34,8 +34,12 @@ std::unique_ptr<Clock> SetClock(std::unique_ptr<Clock> clock) {
     return clock;
 }
 
-TDateTime Now() { return Installed()->Now(); }
+TDateTime Now() {
+    return Installed()->Now();
+}
 
-TDateTime Date() { return std::floor(Now()); }
+TDateTime Date() {
+    return std::floor(Now());
+}
 
 }  // namespace platform

@@ -8,7 +8,7 @@ namespace platform {
 
 // Where "now" comes from. The program uses the system clock; tests install a fixed one.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual TDateTime Now() const = 0;
 };

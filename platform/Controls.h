@@ -8,7 +8,7 @@ namespace platform {
 // the subject names into a combo box). Qt widgets implement them; tests use plain fakes.
 
 class TextControl {
-public:
+  public:
     virtual ~TextControl() = default;
     virtual void SetText(const std::string& text) = 0;
     virtual std::string Text() const = 0;
@@ -17,7 +17,7 @@ public:
 // A list box, or the list part of a combo box. Setting the item index from the program
 // runs no change handler; -1 means no item is selected.
 class ListControl {
-public:
+  public:
     virtual ~ListControl() = default;
     virtual void ClearItems() = 0;
     virtual void AddItem(const std::string& text) = 0;

@@ -26,10 +26,11 @@ long WholeDays(TDateTime date) {
     return static_cast<long>(std::trunc(std::clamp(date, kFirstDay, kLastDay)));
 }
 
-
 }  // namespace
 
-bool IsLeapYear(int y) { return year{y}.is_leap(); }
+bool IsLeapYear(int y) {
+    return year{y}.is_leap();
+}
 
 int DaysInMonth(int y, int m) {
     if (m < 1 || m > 12) return 0;

@@ -38,7 +38,7 @@ struct MessageRequest {
 };
 
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     // Shows the box modally and returns the answer (answer::Yes, ...).
     virtual int Show(const MessageRequest& request) = 0;
@@ -49,14 +49,14 @@ enum class FileDialogKind { Open, Save };
 class FileDialog;
 
 class FileDialogService {
-public:
+  public:
     virtual ~FileDialogService() = default;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> Run(const FileDialog& dialog) = 0;
 };
 
 class ColorDialogService {
-public:
+  public:
     virtual ~ColorDialogService() = default;
     // Opens on `initial`; the chosen colour, or nothing when the user cancelled.
     virtual std::optional<TColor> Pick(TColor initial) = 0;
@@ -76,7 +76,7 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
 // An open or save dialog: its filter ("Opis|*.ext"), default extension (".ext") and the
 // path chosen last.
 class FileDialog {
-public:
+  public:
     FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt)
         : kind_(kind), filter_(std::move(filter)), defaultExt_(std::move(defaultExt)) {}
 
@@ -89,7 +89,7 @@ public:
     const std::string& FileName() const { return fileName_; }
     void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
 
-private:
+  private:
     FileDialogKind kind_;
     std::string filter_;
     std::string defaultExt_;
@@ -99,11 +99,11 @@ private:
 // A colour dialog. The program never presets it, so each run opens on the colour last
 // confirmed in it (black the first time).
 class ColorDialog {
-public:
+  public:
     bool Execute();
     TColor Color() const { return color_; }
 
-private:
+  private:
     TColor color_ = 0;
 };
 

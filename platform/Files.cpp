@@ -13,7 +13,7 @@ namespace platform {
 namespace {
 
 class DescriptorSink final : public ByteSink {
-public:
+  public:
     explicit DescriptorSink(int fd) : fd_(fd) {}
     bool Write(const std::uint8_t* data, std::size_t size) override {
         while (size > 0) {
@@ -26,7 +26,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -60,8 +60,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
-bool SaveFileAtomically(const std::string& path,
-                        const std::function<void(ByteWriter&)>& write) {
+bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write) {
     std::string temporary = ExtractFilePath(path) + ".quirvale-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return false;

@@ -37,11 +37,17 @@ bool IsNumberCharacter(char c) {
 
 }  // namespace
 
-char DecimalSeparator() { return Source() ? Source()() : UserLocaleSeparator(); }
+char DecimalSeparator() {
+    return Source() ? Source()() : UserLocaleSeparator();
+}
 
-void SetDecimalSeparatorSource(std::function<char()> source) { Source() = std::move(source); }
+void SetDecimalSeparatorSource(std::function<char()> source) {
+    Source() = std::move(source);
+}
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string IntToHex(std::int64_t value, int digits) {
     char text[32];
@@ -124,8 +130,7 @@ std::optional<double> TryStrToFloat(std::string_view text) {
     std::string_view number(normalized);
     if (number.front() == '+') number.remove_prefix(1);
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (number.empty() || error != std::errc{} || end != number.data() + number.size())
         return std::nullopt;
     return value;

@@ -16,7 +16,7 @@ void SetDecimalSeparatorSource(std::function<char()> source);
 
 // Raised by the conversions that cannot fail quietly, like the runtime's conversion error.
 class ConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

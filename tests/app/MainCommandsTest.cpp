@@ -35,14 +35,14 @@ TEST_F(MainWindowTest, TheMenuBarListsTheCommandsInOrder) {
     EXPECT_EQ((std::vector<std::string>{"Dane ucznia...", "Alarm...", "Wartości ocen...", "-",
                                         "Oceny końcowe..."}),
               Captions(TopMenu(form, 1)));
-    EXPECT_EQ((std::vector<std::string>{"Dodaj...", "Modyfikuj...", "Usuń...", "-",
-                                        "Informacje...", "Statystyka...", "-", "Dodaj ocenę...",
-                                        "Dodaj/Usuń ocenę..."}),
-              Captions(TopMenu(form, 2)));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Dodaj...", "Modyfikuj...", "Usuń...", "-", "Informacje...",
+                                  "Statystyka...", "-", "Dodaj ocenę...", "Dodaj/Usuń ocenę..."}),
+        Captions(TopMenu(form, 2)));
     EXPECT_EQ((std::vector<std::string>{"Statystyka...", "Alarmy..."}), Captions(TopMenu(form, 3)));
-    EXPECT_EQ((std::vector<std::string>{"Plan lekcji", "Terminarz...", "Kategorie...", "-",
-                                        "Opcje..."}),
-              Captions(TopMenu(form, 4)));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Plan lekcji", "Terminarz...", "Kategorie...", "-", "Opcje..."}),
+        Captions(TopMenu(form, 4)));
     EXPECT_EQ((std::vector<std::string>{"Plan lekcji...", "Zapisz jako HTML..."}),
               Captions(*ui().mLessonPlanMenu));
     EXPECT_EQ((std::vector<std::string>{"O programie..."}), Captions(TopMenu(form, 5)));

@@ -22,7 +22,9 @@ TSubject* AddSubject(TDataFile& document, const std::string& name, std::vector<c
     return subject;
 }
 
-int RightEdge(const QWidget& widget) { return widget.x() + widget.width(); }
+int RightEdge(const QWidget& widget) {
+    return widget.x() + widget.width();
+}
 
 }  // namespace
 
@@ -67,8 +69,8 @@ TEST_F(MainWindowTest, AnEmptyDocumentShowsTheEmptyBrowserAndZeroAverages) {
     EXPECT_EQ("", ui().edMarks->Text());
     EXPECT_TRUE(ui().SubAvBarFill->isHidden());
     EXPECT_TRUE(ui().lblDodatkowy->isHidden());
-    for (QLabel* label : {ui().lblGeneralAverage, ui().lblAllSubjectsAverage,
-                          ui().lblFinalMarksAverage})
+    for (QLabel* label :
+         {ui().lblGeneralAverage, ui().lblAllSubjectsAverage, ui().lblFinalMarksAverage})
         EXPECT_EQ("0", label->text().toStdString());
     EXPECT_TRUE(ui().GenAvBarFill->isHidden());
     EXPECT_TRUE(ui().AllSubAvBarFill->isHidden());

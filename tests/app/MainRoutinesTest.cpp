@@ -31,7 +31,7 @@ TEST(DayName, NamesSundayFirstAndNothingOutsideTheWeek) {
 }
 
 class ComboRoutines : public ::testing::Test {
-protected:
+  protected:
     ComboRoutines() {
         QObject::connect(&combo, &platform::ComboBox::changed, [this] { ++changes; });
     }

@@ -14,7 +14,7 @@
 
 // A main window in a temporary program folder, with a fixed today and scripted dialogs.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() : today(2005, 10, 3) {  // a Monday
         platform::SetProgramDirectory(programDir.Path().string());
     }

@@ -13,11 +13,11 @@ namespace testing_support {
 namespace {
 
 class SharedClock final : public platform::Clock {
-public:
+  public:
     explicit SharedClock(std::shared_ptr<TDateTime> today) : today_(std::move(today)) {}
     TDateTime Now() const override { return *today_ + 0.5; }  // noon of the fixed day
 
-private:
+  private:
     std::shared_ptr<TDateTime> today_;
 };
 
@@ -28,7 +28,9 @@ FixedToday::FixedToday(int year, int month, int day)
     previous_ = platform::SetClock(std::make_unique<SharedClock>(today_));
 }
 
-FixedToday::~FixedToday() { platform::SetClock(std::move(previous_)); }
+FixedToday::~FixedToday() {
+    platform::SetClock(std::move(previous_));
+}
 
 void FixedToday::Set(int year, int month, int day) {
     *today_ = platform::EncodeDate(year, month, day);
@@ -38,10 +40,13 @@ DecimalSeparatorOverride::DecimalSeparatorOverride(char separator) {
     platform::SetDecimalSeparatorSource([separator] { return separator; });
 }
 
-DecimalSeparatorOverride::~DecimalSeparatorOverride() { platform::SetDecimalSeparatorSource({}); }
+DecimalSeparatorOverride::~DecimalSeparatorOverride() {
+    platform::SetDecimalSeparatorSource({});
+}
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quirvale-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quirvale-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
     path_ = pattern;
 }

@@ -14,21 +14,21 @@ namespace testing_support {
 
 // Makes platform::Date() and Now() return a fixed day for the lifetime of the object.
 class FixedToday {
-public:
+  public:
     FixedToday(int year, int month, int day);
     ~FixedToday();
     FixedToday(const FixedToday&) = delete;
     FixedToday& operator=(const FixedToday&) = delete;
     void Set(int year, int month, int day);
 
-private:
+  private:
     std::shared_ptr<TDateTime> today_;
     std::unique_ptr<platform::Clock> previous_;
 };
 
 // Makes platform::DecimalSeparator() return `separator` for the lifetime of the object.
 class DecimalSeparatorOverride {
-public:
+  public:
     explicit DecimalSeparatorOverride(char separator);
     ~DecimalSeparatorOverride();
     DecimalSeparatorOverride(const DecimalSeparatorOverride&) = delete;
@@ -37,7 +37,7 @@ public:
 
 // A fresh temporary folder, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -45,7 +45,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -6,7 +6,7 @@ namespace testing_support {
 namespace {
 
 class QueuedMessageBoxes final : public platform::MessageBoxService {
-public:
+  public:
     QueuedMessageBoxes(std::shared_ptr<std::deque<ScriptedMessageBoxes::Expectation>> expected,
                        std::shared_ptr<std::deque<platform::MessageRequest>> shown)
         : expected_(std::move(expected)), shown_(std::move(shown)) {}
@@ -26,13 +26,13 @@ public:
         return next.answer;
     }
 
-private:
+  private:
     std::shared_ptr<std::deque<ScriptedMessageBoxes::Expectation>> expected_;
     std::shared_ptr<std::deque<platform::MessageRequest>> shown_;
 };
 
 class QueuedFileDialogs final : public platform::FileDialogService {
-public:
+  public:
     QueuedFileDialogs(std::shared_ptr<std::deque<ScriptedFileDialogs::Expectation>> expected,
                       std::shared_ptr<int> runs)
         : expected_(std::move(expected)), runs_(std::move(runs)) {}
@@ -49,13 +49,13 @@ public:
         return next.path;
     }
 
-private:
+  private:
     std::shared_ptr<std::deque<ScriptedFileDialogs::Expectation>> expected_;
     std::shared_ptr<int> runs_;
 };
 
 class QueuedColorDialogs final : public platform::ColorDialogService {
-public:
+  public:
     QueuedColorDialogs(std::shared_ptr<std::deque<std::optional<TColor>>> expected,
                        std::shared_ptr<std::deque<TColor>> openedOn)
         : expected_(std::move(expected)), openedOn_(std::move(openedOn)) {}
@@ -71,7 +71,7 @@ public:
         return next;
     }
 
-private:
+  private:
     std::shared_ptr<std::deque<std::optional<TColor>>> expected_;
     std::shared_ptr<std::deque<TColor>> openedOn_;
 };
@@ -81,8 +81,8 @@ private:
 ScriptedMessageBoxes::ScriptedMessageBoxes()
     : expected_(std::make_shared<std::deque<Expectation>>()),
       shown_(std::make_shared<std::deque<platform::MessageRequest>>()) {
-    previous_ = platform::SetMessageBoxService(
-        std::make_unique<QueuedMessageBoxes>(expected_, shown_));
+    previous_ =
+        platform::SetMessageBoxService(std::make_unique<QueuedMessageBoxes>(expected_, shown_));
 }
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes() {
@@ -97,8 +97,8 @@ void ScriptedMessageBoxes::Expect(std::string text, std::string caption, unsigne
 
 ScriptedFileDialogs::ScriptedFileDialogs()
     : expected_(std::make_shared<std::deque<Expectation>>()), runs_(std::make_shared<int>(0)) {
-    previous_ = platform::SetFileDialogService(
-        std::make_unique<QueuedFileDialogs>(expected_, runs_));
+    previous_ =
+        platform::SetFileDialogService(std::make_unique<QueuedFileDialogs>(expected_, runs_));
 }
 
 ScriptedFileDialogs::~ScriptedFileDialogs() {
@@ -113,8 +113,8 @@ void ScriptedFileDialogs::Push(platform::FileDialogKind kind, std::optional<std:
 ScriptedColorDialogs::ScriptedColorDialogs()
     : expected_(std::make_shared<std::deque<std::optional<TColor>>>()),
       openedOn_(std::make_shared<std::deque<TColor>>()) {
-    previous_ = platform::SetColorDialogService(
-        std::make_unique<QueuedColorDialogs>(expected_, openedOn_));
+    previous_ =
+        platform::SetColorDialogService(std::make_unique<QueuedColorDialogs>(expected_, openedOn_));
 }
 
 ScriptedColorDialogs::~ScriptedColorDialogs() {

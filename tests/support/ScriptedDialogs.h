@@ -13,7 +13,7 @@ namespace testing_support {
 // answered Cancel. Installed for the lifetime of the object; the destructor fails the test
 // when expected boxes were never shown.
 class ScriptedMessageBoxes {
-public:
+  public:
     ScriptedMessageBoxes();
     ~ScriptedMessageBoxes();
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
@@ -30,7 +30,7 @@ public:
         int answer;
     };
 
-private:
+  private:
     std::shared_ptr<std::deque<Expectation>> expected_;
     std::shared_ptr<std::deque<platform::MessageRequest>> shown_;
     std::unique_ptr<platform::MessageBoxService> previous_;
@@ -38,7 +38,7 @@ private:
 
 // File dialogs answered from a queue: a path, or cancel. An unexpected dialog fails the test.
 class ScriptedFileDialogs {
-public:
+  public:
     ScriptedFileDialogs();
     ~ScriptedFileDialogs();
     ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
@@ -55,7 +55,7 @@ public:
         std::optional<std::string> path;
     };
 
-private:
+  private:
     void Push(platform::FileDialogKind kind, std::optional<std::string> path);
 
     std::shared_ptr<std::deque<Expectation>> expected_;
@@ -65,7 +65,7 @@ private:
 
 // Colour dialogs answered from a queue; records the colour each one opened on.
 class ScriptedColorDialogs {
-public:
+  public:
     ScriptedColorDialogs();
     ~ScriptedColorDialogs();
     ScriptedColorDialogs(const ScriptedColorDialogs&) = delete;
@@ -75,7 +75,7 @@ public:
     void ExpectCancel() { expected_->push_back(std::nullopt); }
     const std::deque<TColor>& OpenedOn() const { return *openedOn_; }
 
-private:
+  private:
     std::shared_ptr<std::deque<std::optional<TColor>>> expected_;
     std::shared_ptr<std::deque<TColor>> openedOn_;
     std::unique_ptr<platform::ColorDialogService> previous_;
