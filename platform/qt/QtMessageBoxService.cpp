@@ -22,15 +22,15 @@ QMessageBox::Icon IconFor(unsigned flags) {
     }
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* text;
     QMessageBox::ButtonRole role;
     int answer;
 };
 
-std::vector<ButtonSpec> ButtonsFor(unsigned flags) {
-    const ButtonSpec yes{"Tak", QMessageBox::YesRole, answer::Yes};
-    const ButtonSpec no{"Nie", QMessageBox::NoRole, answer::No};
+std::vector<ButtonChoice> ButtonsFor(unsigned flags) {
+    const ButtonChoice yes{"Tak", QMessageBox::YesRole, answer::Yes};
+    const ButtonChoice no{"Nie", QMessageBox::NoRole, answer::No};
     switch (flags & mb::ButtonsMask) {
         case mb::YesNoCancel:
             return {yes, no, {"Anuluj", QMessageBox::RejectRole, answer::Cancel}};
@@ -49,18 +49,18 @@ int QtMessageBoxService::Show(const MessageRequest& request) {
     box.setText(QString::fromStdString(request.text));
     box.setIcon(IconFor(request.flags));
 
-    const std::vector<ButtonSpec> specs = ButtonsFor(request.flags);
+    const std::vector<ButtonChoice> choices = ButtonsFor(request.flags);
     std::map<QAbstractButton*, int> answers;
-    for (const ButtonSpec& spec : specs) {
-        QPushButton* button = box.addButton(QString::fromUtf8(spec.text), spec.role);
-        answers[button] = spec.answer;
+    for (const ButtonChoice& choice : choices) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), choice.role);
+        answers[button] = choice.answer;
         if (answers.size() == 1) box.setDefaultButton(button);
         // Escape and the close box stand for the last button: Cancel, No or OK.
         box.setEscapeButton(button);
     }
     box.exec();
     const auto found = answers.find(box.clickedButton());
-    return found != answers.end() ? found->second : specs.back().answer;
+    return found != answers.end() ? found->second : choices.back().answer;
 }
 
 }  // namespace platform
