@@ -4,11 +4,14 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "app/MainRoutines.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
+#include "platform/qt/Memo.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/PopupMenu.h"
 #include "platform/qt/QtCanvas.h"
@@ -40,6 +43,7 @@ TMainForm::TMainForm(QWidget* parent)
     ui->Panel10->SetColor(kNavy);
     ui->TimeTableTitle->SetColor(kNavy);
     ui->DaysToEndOfSchoolYearBarFill->SetColor(kDaysLeftBarColor);
+    ui->memoLessonPlan->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     MainForm = this;
     CreatePopupMenus();
     ConnectCommands();

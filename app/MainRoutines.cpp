@@ -81,7 +81,7 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
     // A hidden fill keeps the marker and the colour it had.
     if (BarWidth(value, top, container.width()) == 0) return;
     const double clamped = value > top ? top : value;
-    marker.setGeometry(fill.geometry());
+    marker.setGeometry(0, 0, fill.width(), fill.height());
     marker.setVisible(clamped > threshold);
     fill.SetColor(clamped > threshold ? above : atOrUnder);
 }

@@ -40,8 +40,8 @@ int CentredLeft(int boxWidth, int width);
 
 // A bar: the fill shows the value's share of the container's width; hidden at 0.
 void SetBar(double value, double top, QWidget& container, platform::Panel& fill);
-// A bar with a shaded marker image over the fill: above the threshold the image shows,
-// at or under it the plain fill in the alarm colour shows.
+// A bar with a shaded marker image (a child of the fill, covering it): above the threshold
+// the image shows, at or under it the plain fill in the alarm colour shows.
 void SetBarWithMarker(double value, double top, QWidget& container, platform::Panel& fill,
                       QLabel& marker, double threshold, TColor above, TColor atOrUnder);
 

@@ -44,6 +44,19 @@ TEST_F(MainWindowTest, TheSubjectBrowserShowsMarksAverageAndAMarkedBar) {
     EXPECT_EQ(0xA00000u, ui().SubAvBarFill->Color());
 }
 
+TEST_F(MainWindowTest, ASubjectWithoutMarksHidesTheBarWithItsMarker) {
+    TMainForm& form = Open();
+    form.show();
+    AddSubject(form.DataFile, "Polski", {12});
+    AddSubject(form.DataFile, "Nowy", {});
+    form.RefreshSubjectsList();
+    EXPECT_TRUE(ui().SubAvBarImg->isVisible());
+    ui().btnSubjectNext->click();
+    EXPECT_EQ("0", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_FALSE(ui().SubAvBarFill->isVisible());
+    EXPECT_FALSE(ui().SubAvBarImg->isVisible());
+}
+
 TEST_F(MainWindowTest, AnAverageAtTheThresholdShowsThePlainRedBar) {
     TMainForm& form = Open();
     AddSubject(form.DataFile, "Fizyka", {3}, 0, 9);  // a single "2"; final mark "4"
