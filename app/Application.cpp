@@ -6,8 +6,12 @@
 
 #include "platform/Dialogs.h"
 
+namespace {
+const char* const kTitle = "Quirvale 2";
+}
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName("Quirvale 2");
+    setApplicationName(kTitle);
     const QLocale polish(QLocale::Polish, QLocale::Poland);
     QLocale::setDefault(polish);
     if (qtTranslator_.load(polish, "qtbase", "_",
@@ -27,6 +31,6 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::ShowException(const std::exception* error) {
-    platform::MessageBox(error != nullptr ? error->what() : "", applicationName().toStdString(),
+    platform::MessageBox(error != nullptr ? error->what() : "", kTitle,
                          platform::mb::Ok | platform::mb::IconStop);
 }

@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "app/Application.h"
+#include "platform/Dialogs.h"
+#include "tests/support/ScriptedDialogs.h"
+
+TEST(ApplicationTest, AnEscapedExceptionIsShownWithItsMessage) {
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.Expect("'x' is not a valid integer value", "Quirvale 2",
+                 platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    const std::invalid_argument error("'x' is not a valid integer value");
+    Application::ShowException(&error);
+}
+
+TEST(ApplicationTest, AnExceptionOfAnotherKindIsShownWithAnEmptyMessage) {
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.Expect("", "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    Application::ShowException(nullptr);
+}
