@@ -44,6 +44,13 @@ QFontMetrics QtCanvas::Metrics() const {
     return QFontMetrics(font_, painter_.device());
 }
 
+void QtCanvas::SetFontBold(bool bold) {
+    font_.setBold(bold);
+    font_.setItalic(false);
+    font_.setUnderline(false);
+    font_.setStrikeOut(false);
+}
+
 void QtCanvas::Fill(int left, int top, int width, int height, TColor color) {
     if (width <= 0 || height <= 0) return;
     painter_.fillRect(QRect(left, top, width, height), ToQColor(color));

@@ -13,7 +13,7 @@ namespace platform {
 // The canvas over a QPainter, drawing pixel for pixel as the Windows canvas the painters were
 // written for: aliased, lines without their end point, frames inside the rectangle and text on
 // an opaque background of the brush colour. The font keeps the face of the widget's font; the
-// painters change only its size, weight and colour.
+// painters set its size, style and colour.
 class QtCanvas : public Canvas {
   public:
     QtCanvas(QPainter& painter, const QFont& baseFont);
@@ -23,7 +23,9 @@ class QtCanvas : public Canvas {
     void SetPenColor(TColor color) override { penColor_ = color; }
     void SetBrushColor(TColor color) override { brushColor_ = color; }
     void SetFontSize(int points) override { font_.setPointSize(points); }
-    void SetFontBold(bool bold) override { font_.setBold(bold); }
+    // The whole style: bold or plain, never italic, underlined or struck out, whatever the
+    // widget's font is.
+    void SetFontBold(bool bold) override;
     void SetFontColor(TColor color) override { fontColor_ = color; }
 
     void FillRect(const Rect& rect) override;

@@ -116,5 +116,27 @@ TEST_F(QtCanvasTest, TextRectFillsTheClipAndKeepsTheTextInside) {
     EXPECT_EQ(Count(kWhite), 40 * 30 - 7 * 15);
 }
 
+// The painters set the style to bold or plain and nothing else: an italic, underlined or
+// struck-out widget font keeps only its face.
+TEST(QtCanvasFont, StyleIsBoldOrPlainWhateverTheWidgetFont) {
+    const auto draw = [](const QFont& widgetFont, bool bold) {
+        QImage image(80, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas canvas(painter, widgetFont);
+        canvas.SetFontSize(9);
+        canvas.SetFontBold(bold);
+        canvas.TextOut(2, 2, "Wyg");
+        return image;
+    };
+    QFont styled = QApplication::font();
+    styled.setItalic(true);
+    styled.setUnderline(true);
+    styled.setStrikeOut(true);
+    EXPECT_EQ(draw(styled, true), draw(QApplication::font(), true));
+    EXPECT_EQ(draw(styled, false), draw(QApplication::font(), false));
+    EXPECT_NE(draw(QApplication::font(), true), draw(QApplication::font(), false));
+}
+
 }  // namespace
 }  // namespace platform

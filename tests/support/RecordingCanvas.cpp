@@ -57,11 +57,11 @@ void RecordingCanvas::TextRect(const platform::Rect& clip, int x, int y, const s
 }
 
 int RecordingCanvas::TextWidth(const std::string& text) {
-    return kCharWidth * Characters(text);
+    return (fontSize_ - (fontBold_ ? 2 : 3)) * Characters(text);
 }
 
 int RecordingCanvas::TextHeight(const std::string&) {
-    return kTextHeight;
+    return fontSize_ + 4;
 }
 
 std::string RecordingCanvas::Pen() const {

@@ -15,12 +15,14 @@ namespace testing_support {
 //   "TextOut 4,1 \"Poniedziałek\" font=9,bold,000080 brush=C0C0C0"
 //   "TextRect 0,16,89,32 at 9,17 \"Test\" font=9,bold,000000 brush=00FF00"
 // Colours are the TColor values in hex (BBGGRR). Setters only change the state; they are
-// seen through the calls that use it. Text is measured with a fixed metric: 7 pixels a
-// character (a UTF-8 sequence is one character) and 13 pixels high.
+// seen through the calls that use it. Text is measured in the font in force: a character (a
+// UTF-8 sequence is one character) is the point size less 2 pixels wide, one pixel less when
+// not bold, and a text is the point size plus 4 pixels high; so 9-point bold, the painters'
+// font, gives 7 by 13, and a text measured in any other font lands elsewhere.
 class RecordingCanvas : public platform::Canvas {
   public:
-    static constexpr int kCharWidth = 7;
-    static constexpr int kTextHeight = 13;
+    static constexpr int kCharWidth = 7;    // 9-point bold
+    static constexpr int kTextHeight = 13;  // 9-point
 
     void SetPenWidth(int width) override { penWidth_ = width; }
     void SetPenStyle(platform::PenStyle style) override { penStyle_ = style; }

@@ -170,6 +170,21 @@ TEST_F(TimeTableDraw, PolishCategoryNameIsCentredByItsCharacters) {
               "TextRect 0,100,89,120 at 13,103 \"Kartkówka\" font=9,bold,000000 brush=00FFFF");
 }
 
+// Texts are measured once the painter's own font is set, not in whatever font the canvas
+// was left in by earlier drawing.
+TEST_F(TimeTableDraw, TextIsMeasuredInThePaintersFont) {
+    canvas.SetFontSize(20);
+    canvas.SetFontBold(false);
+    EXPECT_EQ(Draw(0).at(1), "TextOut 104,3 \"10 marca 2004\" font=9,bold,555555 brush=444444");
+    canvas.SetFontSize(20);
+    canvas.SetFontBold(false);
+    EXPECT_EQ(Draw(1).at(2),
+              "TextRect 0,20,89,40 at 9,23 \"Sprawdzian\" font=9,bold,0000FF brush=00FF00");
+    canvas.SetFontSize(20);
+    EXPECT_EQ(Draw(2).at(1),
+              "TextRect 0,40,300,60 at 0,43 \"Kartkówka\" font=9,bold,333333 brush=222222");
+}
+
 TEST_F(TimeTableDraw, OnlyTheLastRowHasABottomLine) {
     EXPECT_EQ(Draw(7), Concat({"FillRect 0,140,300,160 brush=222222",
                                "TextRect 0,140,300,160 at 0,143 \"Lektura\" font=9,bold,333333 "
