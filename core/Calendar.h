@@ -189,6 +189,7 @@ class TClCalendar : public TCl_Calendar {
 
     std::int32_t SaveToStream(platform::ByteWriter& out, const TClVerificationStrings& tags);
     // Appends the stored years in file order. -1 on a wrong tag or data that ends early: the
-    // complete years before the failure stay and the categories are left as they were.
+    // complete years before the failure stay. The categories are left as they were unless
+    // every year was read; then they are replaced by the complete ones read before the end.
     std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
 };

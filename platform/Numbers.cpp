@@ -57,7 +57,11 @@ std::string IntToHex(std::int64_t value, int digits) {
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text) {
     text = TrimBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    // from_chars takes a minus sign only; a plus is allowed once, and not before a minus.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size())
@@ -128,7 +132,10 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         }
     }
     std::string_view number(normalized);
-    if (number.front() == '+') number.remove_prefix(1);
+    if (number.front() == '+') {
+        number.remove_prefix(1);
+        if (!number.empty() && number.front() == '-') return std::nullopt;
+    }
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (number.empty() || error != std::errc{} || end != number.data() + number.size())

@@ -59,7 +59,7 @@ TEST(IntegerTextTest, FromText) {
     EXPECT_EQ(TryStrToInt(" -7 "), -7);
     EXPECT_EQ(TryStrToInt("+7"), 7);
     EXPECT_EQ(TryStrToInt("-2147483648"), std::numeric_limits<std::int32_t>::min());
-    for (const char* text : {"", " ", "2147483648", "12a", "1,5", "1.5", "--1", "+"})
+    for (const char* text : {"", " ", "2147483648", "12a", "1,5", "1.5", "--1", "+", "+-1"})
         EXPECT_EQ(TryStrToInt(text), std::nullopt) << '"' << text << '"';
     EXPECT_EQ(platform::StrToInt("15"), 15);
     EXPECT_THROW(platform::StrToInt("x"), platform::ConvertError);
@@ -131,8 +131,8 @@ TEST(StrToFloatTest, UsesTheUserSeparator) {
 
 TEST(StrToFloatTest, RefusesWhatIsNoNumber) {
     DecimalSeparatorOverride comma(',');
-    for (const char* text :
-         {"", "  ", "abc", "1,2,3", "inf", "-INF", "nan", "infinity", "1x", "--1", "0x10", "1e"})
+    for (const char* text : {"", "  ", "abc", "1,2,3", "inf", "-INF", "nan", "infinity", "1x",
+                             "--1", "+-1", "0x10", "1e"})
         EXPECT_EQ(TryStrToFloat(text), std::nullopt) << '"' << text << '"';
     EXPECT_THROW(platform::StrToFloat("abc"), platform::ConvertError);
     EXPECT_EQ(platform::StrToFloat("2,5"), 2.5);
