@@ -77,6 +77,9 @@ void TDrawTimeTable::SetColors(const TTimeTableColors& colors) {
 
 int TDrawTimeTable::Build(TDateTime date) {
     if (!Initialized) return kNoCalendar;
+    // Every build starts empty, so a failed one leaves no rows behind.
+    FreeEntries();
+    FreeRows();
     switch (Range) {
         case 1:
             return BuildWeek(date);
@@ -88,8 +91,6 @@ int TDrawTimeTable::Build(TDateTime date) {
 }
 
 int TDrawTimeTable::BuildDay(TDateTime date) {
-    FreeEntries();
-    FreeRows();
     int year = 0, month = 0, dayNumber = 0;
     platform::DecodeDate(date, year, month, dayNumber);
     TClMonth* m = FindMonth(*Calendar, year, month);
@@ -104,8 +105,6 @@ int TDrawTimeTable::BuildDay(TDateTime date) {
 }
 
 int TDrawTimeTable::BuildWeek(TDateTime date) {
-    FreeEntries();
-    FreeRows();
     // Monday to Sunday: a Sunday closes the week that began six days earlier.
     int offset = platform::DayOfWeek(date) - 1;
     if (offset == 0) offset = 7;
@@ -138,8 +137,6 @@ int TDrawTimeTable::BuildWeek(TDateTime date) {
 }
 
 int TDrawTimeTable::BuildMonth(TDateTime date) {
-    FreeEntries();
-    FreeRows();
     int year = 0, month = 0, dayNumber = 0;
     platform::DecodeDate(date, year, month, dayNumber);
     TClMonth* m = FindMonth(*Calendar, year, month);
