@@ -4,14 +4,11 @@
 #include <QLocale>
 #include <exception>
 
+#include "core/CommonTexts.h"
 #include "platform/Dialogs.h"
 
-namespace {
-const char* const kTitle = "Quirvale 2";
-}
-
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(kTitle);
+    setApplicationName(kProgramTitle);
     const QLocale polish(QLocale::Polish, QLocale::Poland);
     QLocale::setDefault(polish);
     if (qtTranslator_.load(polish, "qtbase", "_",
@@ -31,6 +28,6 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::ShowException(const std::exception* error) {
-    platform::MessageBox(error != nullptr ? error->what() : "", kTitle,
+    platform::MessageBox(error != nullptr ? error->what() : "", kProgramTitle,
                          platform::mb::Ok | platform::mb::IconStop);
 }

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "app/AboutForm.h"
 #include "app/MainRoutines.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
@@ -16,8 +17,6 @@
 #include "platform/qt/PopupMenu.h"
 #include "platform/qt/QtCanvas.h"
 #include "ui_Main.h"
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
@@ -44,15 +43,12 @@ TMainForm::TMainForm(QWidget* parent)
     ui->TimeTableTitle->SetColor(kNavy);
     ui->DaysToEndOfSchoolYearBarFill->SetColor(kDaysLeftBarColor);
     ui->memoLessonPlan->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-    MainForm = this;
     CreatePopupMenus();
     ConnectCommands();
     FormCreate();
 }
 
-TMainForm::~TMainForm() {
-    if (MainForm == this) MainForm = nullptr;
-}
+TMainForm::~TMainForm() = default;
 
 platform::ComboBox& TMainForm::cbSubject() {
     return *ui->cbSubject;
@@ -64,6 +60,18 @@ void TMainForm::SetModified() {
 
 bool TMainForm::IsModified() const {
     return DataFile.Modified;
+}
+
+int TMainForm::CurrentSubject() const {
+    return ui->cbSubject->ItemIndex();
+}
+
+void TMainForm::SetCurrentSubject(int index) {
+    ui->cbSubject->SetItemIndex(index);
+}
+
+void TMainForm::SaveSettings() {
+    SaveSettings(SettingsPath());
 }
 
 std::string TMainForm::SettingsPath() const {
@@ -94,11 +102,9 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::InitDateNames() {
-    MonthNames = {"Styczeń", "Luty",     "Marzec",   "Kwiecień",    "Maj",      "Czerwiec",
-                  "Lipiec",  "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"};
-    MonthNamesGen = {"stycznia", "lutego",   "marca",    "kwietnia",     "maja",      "czerwca",
-                     "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
-    for (int i = 0; i < 7; ++i) DayNames[i] = DayName(i);
+    MonthNames = PolishMonthNames();
+    MonthNamesGen = PolishMonthNamesGen();
+    DayNames = PolishDayNames();
 }
 
 int TMainForm::LoadSettings(const std::string& path) {
@@ -141,7 +147,7 @@ void TMainForm::SetTimeTableRange(std::uint8_t range, bool force) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // The settings are written on every attempt, before the question.
-    SaveSettings(SettingsPath());
+    SaveSettings();
     if (DataFile.Close(SaveDialog) == 2) {
         event->ignore();
         return;
@@ -164,9 +170,19 @@ void TMainForm::FormResize() {
 void TMainForm::CreatePopupMenus() {
     popupSubjectsButton = std::make_unique<QMenu>(this);
     popupSubjectsButton->setObjectName("popupSubjectsButton");
-    popupSubjectsButton->addAction("Nowy...")->setObjectName("pmNewSubject");
-    popupSubjectsButton->addAction("Modyfikuj...")->setObjectName("pmModifySubject");
-    popupSubjectsButton->addAction("Usuń...")->setObjectName("pmDeleteSubject");
+    // The pop-up's items run the menu's subject commands under captions of their own.
+    const struct {
+        const char* caption;
+        const char* name;
+        QAction* command;
+    } subjectItems[] = {{"Nowy...", "pmNewSubject", ui->mSubjectAdd},
+                        {"Modyfikuj...", "pmModifySubject", ui->mSubjectModify},
+                        {"Usuń...", "pmDeleteSubject", ui->mSubjectDel}};
+    for (const auto& item : subjectItems) {
+        QAction* action = popupSubjectsButton->addAction(item.caption);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, item.command, &QAction::trigger);
+    }
 
     popupTimeTableRange = std::make_unique<QMenu>(this);
     popupTimeTableRange->setObjectName("popupTimeTableRange");
@@ -181,24 +197,47 @@ void TMainForm::CreatePopupMenus() {
 }
 
 void TMainForm::ConnectCommands() {
-    connect(ui->mNew, &QAction::triggered, this, &TMainForm::mNewClick);
-    connect(ui->btnNew, &QToolButton::clicked, this, &TMainForm::mNewClick);
-    connect(ui->mOpen, &QAction::triggered, this, &TMainForm::mOpenClick);
-    connect(ui->btnOpen, &QToolButton::clicked, this, &TMainForm::mOpenClick);
-    connect(ui->mSave, &QAction::triggered, this, &TMainForm::mSaveClick);
-    connect(ui->btnSave, &QToolButton::clicked, this, &TMainForm::mSaveClick);
-    connect(ui->mSaveAs, &QAction::triggered, this, &TMainForm::mSaveAsClick);
-    connect(ui->mExit, &QAction::triggered, this, &TMainForm::mExitClick);
-    connect(ui->btnSubject, &QToolButton::clicked, this, &TMainForm::btnSubjectClick);
-    connect(ui->btnSetTimeTableRange, &QToolButton::clicked, this,
-            &TMainForm::btnSetTimeTableRangeClick);
-    connect(ui->btnSubjectPrev, &QToolButton::clicked, this, &TMainForm::btnSubjectPrevClick);
-    connect(ui->btnSubjectNext, &QToolButton::clicked, this, &TMainForm::btnSubjectNextClick);
-    connect(ui->btnSetLessonPlanForToday, &QToolButton::clicked, this,
-            &TMainForm::btnSetLessonPlanForTodayClick);
-    connect(ui->btnSetLessonPlanForTomorrow, &QToolButton::clicked, this,
-            &TMainForm::btnSetLessonPlanForTomorrowClick);
+    // Each command is one menu action connected once; the buttons that run the same command
+    // trigger its action.
+    using Handler = void (TMainForm::*)();
+    const struct {
+        QAction* action;
+        Handler handler;
+        std::initializer_list<QAbstractButton*> buttons;
+    } commands[] = {
+        {ui->mNew, &TMainForm::mNewClick, {ui->btnNew}},
+        {ui->mOpen, &TMainForm::mOpenClick, {ui->btnOpen}},
+        {ui->mSave, &TMainForm::mSaveClick, {ui->btnSave}},
+        {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
+        {ui->mExit, &TMainForm::mExitClick, {}},
+        {ui->mAbout, &TMainForm::mAboutClick, {}},
+    };
+    for (const auto& command : commands) {
+        connect(command.action, &QAction::triggered, this, command.handler);
+        for (QAbstractButton* button : command.buttons)
+            connect(button, &QAbstractButton::clicked, command.action, &QAction::trigger);
+    }
+
+    const struct {
+        QAbstractButton* button;
+        Handler handler;
+    } buttons[] = {
+        {ui->btnSubject, &TMainForm::btnSubjectClick},
+        {ui->btnSetTimeTableRange, &TMainForm::btnSetTimeTableRangeClick},
+        {ui->btnSubjectPrev, &TMainForm::btnSubjectPrevClick},
+        {ui->btnSubjectNext, &TMainForm::btnSubjectNextClick},
+        {ui->btnSetLessonPlanForToday, &TMainForm::btnSetLessonPlanForTodayClick},
+        {ui->btnSetLessonPlanForTomorrow, &TMainForm::btnSetLessonPlanForTomorrowClick},
+    };
+    for (const auto& button : buttons)
+        connect(button.button, &QAbstractButton::clicked, this, button.handler);
     connect(ui->cbSubject, &platform::ComboBox::changed, this, &TMainForm::cbSubjectChange);
+}
+
+template <class Form, class... Args>
+void TMainForm::ShowCentred(std::unique_ptr<Form>& window, Args&&... args) {
+    if (!window) window = std::make_unique<Form>(std::forward<Args>(args)...);
+    ShowCentredModal(*window, *this);
 }
 
 void TMainForm::RefreshAfterFileCommand() {
@@ -217,7 +256,7 @@ void TMainForm::mOpenClick() {
         platform::MessageBox(QString(kOpenFailedText)
                                  .arg(QString::fromStdString(OpenDialog.FileName()))
                                  .toStdString(),
-                             "Quirvale 2", platform::mb::Ok | platform::mb::IconStop);
+                             kProgramTitle, platform::mb::Ok | platform::mb::IconStop);
     }
     RefreshAfterFileCommand();
 }
@@ -234,6 +273,10 @@ void TMainForm::mSaveAsClick() {
 
 void TMainForm::mExitClick() {
     close();
+}
+
+void TMainForm::mAboutClick() {
+    ShowCentred(AboutForm, this);
 }
 
 void TMainForm::btnSubjectClick() {

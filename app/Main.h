@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "app/MainServices.h"
+#include "core/CommonTexts.h"
 #include "core/DataFile.h"
 #include "core/ProgramOptions.h"
 #include "platform/Dialogs.h"
@@ -20,26 +22,36 @@ class ComboBox;
 class Memo;
 }  // namespace platform
 class QMenu;
+class TAboutForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
-// shows them in its panels and runs every command of the menu and the tool bar.
-class TMainForm : public QMainWindow {
+// shows them in its panels and runs every command of the menu and the tool bar. The windows
+// it opens get the document and the main window's services, never the window itself.
+class TMainForm : public QMainWindow, public TMainServices {
+    Q_OBJECT
+
   public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
     TDataFile DataFile;
     TProgramOptions Options;
-    std::array<std::string, 12> MonthNames;
-    std::array<std::string, 12> MonthNamesGen;
-    std::array<std::string, 7> DayNames;
+    TMonthNames MonthNames;
+    TMonthNames MonthNamesGen;
+    TDayNames DayNames;
     TDrawTimeTable DrawTimeTable;
     CImieninyBase NameDays;
     platform::FileDialog OpenDialog;
     platform::FileDialog SaveDialog;
 
-    void SetModified();
-    bool IsModified() const;
+    void SetModified() override;
+    bool IsModified() const override;
+    int CurrentSubject() const override;
+    void SetCurrentSubject(int index) override;
+    TProgramOptions& InstallationSettings() override { return Options; }
+    // Writes "settings.dat" in the program's folder.
+    void SaveSettings() override;
+    QWidget& Window() override { return *this; }
     // Records the document's file name and the window position, then writes the settings
     // file; always 0.
     int SaveSettings(const std::string& path);
@@ -55,13 +67,10 @@ class TMainForm : public QMainWindow {
     void RefreshToday();
     void RefreshLessonPlan();
     void RefreshDaysToEndOfSchoolYear();
-    void RefreshTimeTable();
+    void RefreshTimeTable() override;
     void ShowLessonPlan(platform::Memo& memo, std::uint8_t mode);
     std::string GetTodayDayName() const;
-    // "14 sierpnia 2004": the day, the genitive month name and the year.
-    std::string LongDateText(TDateTime date) const;
 
-    // The subject box, shared with the dialogs that edit the current subject.
     platform::ComboBox& cbSubject();
     Ui::TMainForm& Ui() { return *ui; }
 
@@ -75,15 +84,19 @@ class TMainForm : public QMainWindow {
     void InitDateNames();
     void CreatePopupMenus();
     void ConnectCommands();
-    void PlaceWindow(bool settingsRead);
     std::string SettingsPath() const;
     void RefreshAfterFileCommand();
+    // Shows a window centred over this one, creating it on first use; it is kept for the rest
+    // of the run, so what it remembers between showings survives.
+    template <class Form, class... Args>
+    void ShowCentred(std::unique_ptr<Form>& window, Args&&... args);
 
     void mNewClick();
     void mOpenClick();
     void mSaveClick();
     void mSaveAsClick();
     void mExitClick();
+    void mAboutClick();
     void btnSubjectClick();
     void btnSetTimeTableRangeClick();
     void btnSubjectPrevClick();
@@ -95,7 +108,6 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
     std::unique_ptr<QMenu> popupTimeTableRange;
-};
 
-// The one main window, reached by every other window.
-extern TMainForm* MainForm;
+    std::unique_ptr<TAboutForm> AboutForm;
+};

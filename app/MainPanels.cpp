@@ -38,13 +38,6 @@ std::string TMainForm::GetTodayDayName() const {
     return weekday >= 1 && weekday <= 7 ? DayNames[weekday - 1] : std::string();
 }
 
-std::string TMainForm::LongDateText(TDateTime date) const {
-    int year = 0, month = 0, day = 0;
-    platform::DecodeDate(date, year, month, day);
-    return platform::IntToStr(day) + " " + MonthNamesGen[month - 1] + " " +
-           platform::IntToStr(year);
-}
-
 void TMainForm::RefreshAll() {
     RefreshSubjectsList();
     RefreshCaption();
@@ -130,7 +123,7 @@ void TMainForm::RefreshStudentInfo() {
 }
 
 void TMainForm::RefreshCaption() {
-    std::string caption = "Quirvale 2";
+    std::string caption = kProgramTitle;
     if (!DataFile.FileName.empty()) caption += " - " + DataFile.FileName;
     setWindowTitle(QString::fromStdString(caption));
 }

@@ -5,16 +5,10 @@
 #include <array>
 #include <cmath>
 
+#include "core/CommonTexts.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
-
-namespace {
-
-const std::array<std::string, 7> kDayNames = {"Niedziela", "Poniedziałek", "Wtorek", "Środa",
-                                              "Czwartek",  "Piątek",       "Sobota"};
-
-}  // namespace
 
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
     // An arithmetic shift halves toward minus infinity, as the original placement did.
@@ -29,7 +23,7 @@ int ShowCentredModal(QDialog& form, QWidget& owner) {
 }
 
 std::string DayName(int i) {
-    return i >= 0 && i < 7 ? kDayNames[i] : std::string();
+    return i >= 0 && i < 7 ? PolishDayNames()[i] : std::string();
 }
 
 void FillDaysComboBox(int from, int to, platform::ComboBox& combo, int selection) {

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake --preset default -G Ninja >/dev/null
+cmake --preset default >/dev/null
 cmake --build --preset default --target quirvale2
 
 program=build/default/app/quirvale2

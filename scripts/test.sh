@@ -9,17 +9,17 @@ bash scripts/setup.sh
 jobs=$(nproc)
 
 echo "== Fuzzing the document loader =="
-cmake --preset fuzz -G Ninja >/dev/null
+cmake --preset fuzz -DQV_WERROR=ON >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 bash fuzz/run.sh build/fuzz
 
 echo "== Sanitizer build =="
-cmake --preset sanitize -G Ninja >/dev/null
+cmake --preset sanitize -DQV_WERROR=ON >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
 
 # Last, so that its summary closes the output.
 echo "== Build and test =="
-cmake --preset default -G Ninja >/dev/null
+cmake --preset default -DQV_WERROR=ON >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"

@@ -1,5 +1,7 @@
 #include "platform/qt/Label.h"
 
+#include <QMouseEvent>
+
 #include "platform/qt/QtColor.h"
 
 namespace platform {
@@ -15,6 +17,19 @@ void Label::SetFontColor(TColor color) {
     QPalette colors = palette();
     colors.setColor(QPalette::WindowText, ToQColor(color));
     setPalette(colors);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) emit clicked();
 }
 
 }  // namespace platform

@@ -17,6 +17,17 @@ class Label : public QLabel, public TextControl {
     void SetText(const std::string& text) override;
     std::string Text() const override { return text().toStdString(); }
     void SetFontColor(TColor color);
+
+  signals:
+    // A click of the left button, pressed and released over the label.
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool pressed_ = false;
 };
 
 }  // namespace platform

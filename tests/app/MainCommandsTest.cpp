@@ -95,8 +95,17 @@ TEST_F(MainWindowTest, ExitClosesThroughTheClosingQuestion) {
     TMainForm& form = Open();
     form.show();
     form.SetModified();
-    boxes.Expect("Czy zachować zmiany?", "Quirvale", platform::mb::YesNoCancel,
-                 platform::answer::Cancel);
+    boxes.ExpectSaveQuestion(platform::answer::Cancel);
     ui().mExit->trigger();
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainWindowTest, AButtonRunsTheCommandOfItsMenuItem) {
+    TMainForm& form = Open();
+    form.SetModified();
+    // "Nowy dokument" runs "Nowy...": the same save question, answered once.
+    boxes.ExpectSaveQuestion(platform::answer::Cancel);
+    ui().btnNew->click();
+    EXPECT_TRUE(boxes.AllAnswered());
+    EXPECT_EQ(1U, boxes.Shown().size());
 }

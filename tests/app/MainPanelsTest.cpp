@@ -8,19 +8,11 @@
 #include "platform/qt/Memo.h"
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
 
 namespace {
 
-TSubject* AddSubject(TDataFile& document, const std::string& name, std::vector<char> marks,
-                     std::uint8_t inAverage = 1, std::int32_t finalMark = kNoFinalMark) {
-    auto* subject = new TSubject;
-    subject->Name = name;
-    subject->InAverage = inAverage;
-    subject->FinalMark = finalMark;
-    for (const char mark : marks) subject->Marks.Add(new char(mark));
-    document.Subjects.Add(subject);
-    return subject;
-}
+using testing_support::AddSubject;
 
 int RightEdge(const QWidget& widget) {
     return widget.x() + widget.width();

@@ -7,6 +7,7 @@
 
 #include "core/DocumentFile.h"
 #include "tests/core/ByteBuilder.h"
+#include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -45,20 +46,10 @@ std::size_t DiarySize(TDataFile& document) {
     return sink.bytes.size();
 }
 
-void MakeNew(TDataFile& document) {
-    testing_support::ScriptedFileDialogs noDialogs;
-    platform::FileDialog unused(platform::FileDialogKind::Save, "", ".ocn");
-    ASSERT_EQ(0, document.New(unused));
-}
+using testing_support::MakeNew;
 
 void AddSubjectAbc(TDataFile& document) {
-    auto* subject = new TSubject;
-    subject->Name = "abc";
-    subject->Teacher = "xy";
-    subject->InAverage = 1;
-    subject->Marks.Add(new char(12));
-    subject->Marks.Add(new char(9));
-    document.Subjects.Add(subject);
+    testing_support::AddSubject(document, "abc", {12, 9}, 1, kNoFinalMark, "xy");
 }
 
 class DocumentFileTest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "UserInput.h"
 #include "platform/qt/CheckBox.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

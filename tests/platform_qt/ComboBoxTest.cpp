@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "UserInput.h"
 #include "platform/qt/ComboBox.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

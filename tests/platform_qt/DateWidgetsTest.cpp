@@ -2,10 +2,10 @@
 
 #include <QAbstractItemView>
 
-#include "UserInput.h"
 #include "platform/Dates.h"
 #include "platform/qt/DatePicker.h"
 #include "platform/qt/MonthCalendar.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

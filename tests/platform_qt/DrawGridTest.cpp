@@ -2,9 +2,9 @@
 
 #include <QScrollBar>
 
-#include "UserInput.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/QtColor.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "UserInput.h"
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/ListBox.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "UserInput.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "UserInput.h"
 #include "platform/qt/QtServices.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QHeaderView>
 
-#include "UserInput.h"
 #include "platform/qt/StringGrid.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 
-#include "UserInput.h"
 #include "platform/qt/Edit.h"
 #include "platform/qt/Memo.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/DataFile.h"
+
 namespace testing_support {
 namespace {
 
@@ -93,6 +95,10 @@ ScriptedMessageBoxes::~ScriptedMessageBoxes() {
 void ScriptedMessageBoxes::Expect(std::string text, std::string caption, unsigned flags,
                                   int answer) {
     expected_->push_back({{std::move(text), std::move(caption), flags, true}, answer});
+}
+
+void ScriptedMessageBoxes::ExpectSaveQuestion(int answer) {
+    Expect(kSaveQuestion, kDocumentCaption, platform::mb::YesNoCancel, answer);
 }
 
 ScriptedFileDialogs::ScriptedFileDialogs()

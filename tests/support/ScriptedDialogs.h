@@ -21,6 +21,8 @@ class ScriptedMessageBoxes {
 
     // Expects a box with this text, caption and flags, answered with `answer`.
     void Expect(std::string text, std::string caption, unsigned flags, int answer);
+    // Expects the document's "Czy zachować zmiany?" question, answered with `answer`.
+    void ExpectSaveQuestion(int answer);
     // The boxes shown so far, oldest first.
     const std::deque<platform::MessageRequest>& Shown() const { return *shown_; }
     bool AllAnswered() const { return expected_->empty(); }

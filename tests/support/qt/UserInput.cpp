@@ -1,4 +1,4 @@
-#include "UserInput.h"
+#include "tests/support/qt/UserInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>

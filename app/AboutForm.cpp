@@ -1,0 +1,43 @@
+#include "app/AboutForm.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "core/CommonTexts.h"
+#include "platform/qt/Panel.h"
+#include "ui_AboutForm.h"
+
+namespace {
+
+const char* const kContactAddress = "kontakt@quirvale.example";
+constexpr TColor kHeaderColor = 0x800000;  // navy, as the main window's title strips
+
+}  // namespace
+
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>()) {
+    ui->setupUi(this);
+    ui->imgHeader->SetColor(kHeaderColor);
+    ui->lblTitle->setText(kProgramTitle);
+    ui->lblMail->setText(kContactAddress);
+    ui->lblMail->setCursor(Qt::PointingHandCursor);
+    // Read-only text on the button face, as a licence box looks in a dialog.
+    QPalette colors = ui->memoLicense->palette();
+    colors.setColor(QPalette::Base, colors.color(QPalette::Button));
+    ui->memoLicense->setPalette(colors);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &TAboutForm::btnCloseClick);
+    connect(ui->lblMail, &platform::Label::clicked, this, &TAboutForm::lblMailClick);
+}
+
+TAboutForm::~TAboutForm() = default;
+
+QString TAboutForm::MailLink() {
+    return QString("mailto:%1?subject=%2").arg(kContactAddress, kProgramTitle);
+}
+
+void TAboutForm::btnCloseClick() {
+    close();
+}
+
+void TAboutForm::lblMailClick() {
+    QDesktopServices::openUrl(QUrl(MailLink()));
+}

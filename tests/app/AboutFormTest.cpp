@@ -1,0 +1,91 @@
+#include <QAccessible>
+#include <QDesktopServices>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/AboutForm.h"
+#include "platform/qt/Label.h"
+#include "platform/qt/Memo.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_AboutForm.h"
+
+namespace {
+
+// Stands in for the desktop's mail handler and records the links it was asked to open.
+class MailHandler : public QObject {
+    Q_OBJECT
+  public:
+    MailHandler() { QDesktopServices::setUrlHandler("mailto", this, "Open"); }
+    ~MailHandler() override { QDesktopServices::unsetUrlHandler("mailto"); }
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+}  // namespace
+
+TEST(AboutFormTest, ShowsTheProgramAndItsLicence) {
+    TAboutForm form;
+    EXPECT_EQ("O programie...", form.windowTitle().toStdString());
+    EXPECT_EQ("Quirvale 2", form.Ui().lblTitle->text().toStdString());
+    EXPECT_EQ("Wersja:", form.Ui().lblVersionCaption->text().toStdString());
+    EXPECT_EQ("2.00", form.Ui().lblVersion->text().toStdString());
+    EXPECT_EQ("© 2026 Zespół Quirvale 2", form.Ui().lblRights->text().toStdString());
+    EXPECT_EQ("Licencja", form.Ui().grpLicense->title().toStdString());
+    EXPECT_TRUE(form.Ui().memoLicense->isReadOnly());
+    const QString licence = form.Ui().memoLicense->toPlainText();
+    EXPECT_TRUE(licence.contains("GNU General Public License"));
+    EXPECT_TRUE(licence.contains("LICENSE"));
+    EXPECT_EQ("Zamknij okno", form.Ui().btnClose->text().toStdString());
+}
+
+TEST(AboutFormTest, TheContactLineOpensAMailToTheProgramsAddress) {
+    MailHandler mail;
+    TAboutForm form;
+    form.show();
+    EXPECT_EQ("kontakt@quirvale.example", form.Ui().lblMail->text().toStdString());
+    user_input::Click(*form.Ui().lblMail, form.Ui().lblMail->rect().center());
+    ASSERT_EQ(1, mail.opened.size());
+    EXPECT_EQ("mailto:kontakt@quirvale.example?subject=Quirvale 2",
+              mail.opened.front().toString().toStdString());
+}
+
+TEST(AboutFormTest, ControlsAreNamedForScreenReaders) {
+    TAboutForm form;
+    form.show();
+    for (QWidget* control : {static_cast<QWidget*>(form.Ui().btnClose),
+                             static_cast<QWidget*>(form.Ui().memoLicense)}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(nullptr, accessible);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
+    }
+    // A speed button: clicking it never takes the focus from what is being typed.
+    EXPECT_EQ(Qt::NoFocus, form.Ui().btnClose->focusPolicy());
+}
+
+TEST_F(MainWindowTest, AboutOpensCentredAndIsKeptBetweenShowings) {
+    TMainForm& form = Open();
+    form.show();
+    QWidget* first = nullptr;
+    testing_support::ExpectModal<TAboutForm>(
+        [&] { ui().mAbout->trigger(); },
+        [&](TAboutForm& about) {
+            first = &about;
+            const QRect owner = form.frameGeometry();
+            const QRect shown = about.frameGeometry();
+            EXPECT_LE(std::abs(owner.center().x() - shown.center().x()), 1);
+            about.Ui().btnClose->click();
+        });
+    testing_support::ExpectModal<TAboutForm>([&] { ui().mAbout->trigger(); },
+                                             [&](TAboutForm& about) {
+                                                 EXPECT_EQ(first, &about);
+                                                 about.Ui().btnClose->click();
+                                             });
+    EXPECT_FALSE(form.IsModified());
+}
+
+#include "AboutFormTest.moc"
