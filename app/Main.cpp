@@ -234,12 +234,6 @@ void TMainForm::ConnectCommands() {
     connect(ui->cbSubject, &platform::ComboBox::changed, this, &TMainForm::cbSubjectChange);
 }
 
-template <class Form, class... Args>
-void TMainForm::ShowCentred(std::unique_ptr<Form>& window, Args&&... args) {
-    if (!window) window = std::make_unique<Form>(std::forward<Args>(args)...);
-    ShowCentredModal(*window, *this);
-}
-
 void TMainForm::RefreshAfterFileCommand() {
     RefreshAll();
     SetTimeTableRange(DataFile.Settings.MainTimeTableRange, true);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/MainRoutines.h"
 #include "app/MainServices.h"
 #include "core/CommonTexts.h"
 #include "core/DataFile.h"
@@ -89,7 +90,10 @@ class TMainForm : public QMainWindow, public TMainServices {
     // Shows a window centred over this one, creating it on first use; it is kept for the rest
     // of the run, so what it remembers between showings survives.
     template <class Form, class... Args>
-    void ShowCentred(std::unique_ptr<Form>& window, Args&&... args);
+    void ShowCentred(std::unique_ptr<Form>& window, Args&&... args) {
+        if (!window) window = std::make_unique<Form>(std::forward<Args>(args)...);
+        ShowCentredModal(*window, *this);
+    }
 
     void mNewClick();
     void mOpenClick();
