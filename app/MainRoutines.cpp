@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <array>
 #include <cmath>
 
@@ -17,6 +18,10 @@ QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
 }
 
 int ShowCentredModal(QDialog& form, QWidget& owner) {
+    // The layout may still grow the window to its minimum size on showing; settle the size
+    // first so that the window is centred as it will be shown.
+    form.ensurePolished();
+    if (form.layout() != nullptr) form.layout()->activate();
     form.move(
         CentredPosition(owner.pos(), owner.frameGeometry().size(), form.frameGeometry().size()));
     return form.exec();

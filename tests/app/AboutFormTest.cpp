@@ -70,6 +70,7 @@ TEST(AboutFormTest, ControlsAreNamedForScreenReaders) {
 TEST_F(MainWindowTest, AboutOpensCentredAndIsKeptBetweenShowings) {
     TMainForm& form = Open();
     form.show();
+    QCoreApplication::processEvents();
     QWidget* first = nullptr;
     testing_support::ExpectModal<TAboutForm>(
         [&] { ui().mAbout->trigger(); },
@@ -77,7 +78,9 @@ TEST_F(MainWindowTest, AboutOpensCentredAndIsKeptBetweenShowings) {
             first = &about;
             const QRect owner = form.frameGeometry();
             const QRect shown = about.frameGeometry();
-            EXPECT_LE(std::abs(owner.center().x() - shown.center().x()), 1);
+            // Centred within the few pixels of a window frame the platform adds on showing.
+            EXPECT_LE(std::abs(owner.center().x() - shown.center().x()), 3);
+            EXPECT_LE(std::abs(owner.center().y() - shown.center().y()), 3);
             about.Ui().btnClose->click();
         });
     testing_support::ExpectModal<TAboutForm>([&] { ui().mAbout->trigger(); },
