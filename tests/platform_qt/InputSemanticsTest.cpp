@@ -10,13 +10,13 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-#include "UserInput.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Edit.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Memo.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
+#include "tests/support/qt/UserInput.h"
 
 namespace platform {
 namespace {
