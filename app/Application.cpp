@@ -6,6 +6,7 @@
 
 #include "core/CommonTexts.h"
 #include "platform/Dialogs.h"
+#include "platform/qt/Accessibility.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(kProgramTitle);
@@ -14,6 +15,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     if (qtTranslator_.load(polish, "qtbase", "_",
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&qtTranslator_);
+    platform::InstallAccessibleNames();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -30,4 +32,15 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 void Application::ShowException(const std::exception* error) {
     platform::MessageBox(error != nullptr ? error->what() : "", kProgramTitle,
                          platform::mb::Ok | platform::mb::IconStop);
+}
+
+int Application::Run(const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        ShowException(&error);
+    } catch (...) {
+        ShowException(nullptr);
+    }
+    return 1;
 }

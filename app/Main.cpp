@@ -26,6 +26,8 @@ const char* const kSettingsFile = "settings.dat";
 const char* const kOpenFailedText =
     "Nie można otworzyć pliku:\n%1\n\nPlik nie istnieje, jest uszkodzony albo nie jest "
     "dokumentem programu Quirvale 2.";
+const char* const kDiaryDamagedText =
+    "Terminarz w pliku jest uszkodzony. Wczytano tylko jego część:\n";
 constexpr int kTimeTableRowHeight = 16;
 constexpr TColor kNavy = 0x800000;
 constexpr TColor kDaysLeftBarColor = 0xC08000;
@@ -81,7 +83,8 @@ std::string TMainForm::SettingsPath() const {
 void TMainForm::FormCreate() {
     InitDateNames();
     LoadSettings(SettingsPath());
-    if (Options.OpenLastFile == 1 && !Options.LastFile.empty()) {
+    const bool openLastFile = Options.OpenLastFile == 1 && !Options.LastFile.empty();
+    if (openLastFile) {
         if (DataFile.LoadFromFile(Options.LastFile) != 0) DataFile.New(SaveDialog);
     } else {
         DataFile.New(SaveDialog);
@@ -99,6 +102,20 @@ void TMainForm::FormCreate() {
 
     RefreshAll();
     SetTimeTableRange(DataFile.Settings.MainTimeTableRange, true);
+    // Told only now that every painter is bound to the document as it stands.
+    if (openLastFile) ReportLoad(Options.LastFile);
+}
+
+// After a load the panels have been rebuilt: a box may repaint the window underneath.
+void TMainForm::ReportLoad(const std::string& path) {
+    if (!DataFile.Named) {
+        platform::MessageBox(
+            QString(kOpenFailedText).arg(QString::fromStdString(path)).toStdString(), kProgramTitle,
+            platform::mb::Ok | platform::mb::IconStop);
+    } else if (DataFile.DiaryDamaged) {
+        platform::MessageBox(kDiaryDamagedText + path, kProgramTitle,
+                             platform::mb::Ok | platform::mb::IconWarning);
+    }
 }
 
 void TMainForm::InitDateNames() {
@@ -245,14 +262,11 @@ void TMainForm::mNewClick() {
 }
 
 void TMainForm::mOpenClick() {
-    // Open clears the document before it loads; a file it could not load leaves it unbound.
-    if (DataFile.Open(OpenDialog, SaveDialog) == 0 && !DataFile.Named) {
-        platform::MessageBox(QString(kOpenFailedText)
-                                 .arg(QString::fromStdString(OpenDialog.FileName()))
-                                 .toStdString(),
-                             kProgramTitle, platform::mb::Ok | platform::mb::IconStop);
-    }
+    // Open clears the document before it loads, freeing the days the time table shows: the
+    // panels are rebuilt before a box can let anything repaint.
+    const bool opened = DataFile.Open(OpenDialog, SaveDialog) == 0;
     RefreshAfterFileCommand();
+    if (opened) ReportLoad(OpenDialog.FileName());
 }
 
 void TMainForm::mSaveClick() {

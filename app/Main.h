@@ -94,6 +94,9 @@ class TMainForm : public QMainWindow, public TMainServices {
         if (!window) window = std::make_unique<Form>(std::forward<Args>(args)...);
         ShowCentredModal(*window, *this);
     }
+    // Tells the user that the file at `path` could not be opened, or that its diary was
+    // damaged; silent when it loaded whole.
+    void ReportLoad(const std::string& path);
 
     void mNewClick();
     void mOpenClick();

@@ -5,9 +5,11 @@
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
-    platform::InstallQtServices();
-    // The main window comes first: it loads the document before any other window exists.
-    TMainForm mainForm;
-    mainForm.show();
-    return app.exec();
+    return Application::Run([&app] {
+        platform::InstallQtServices();
+        // The main window comes first: it loads the document before any other window exists.
+        TMainForm mainForm;
+        mainForm.show();
+        return app.exec();
+    });
 }

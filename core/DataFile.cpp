@@ -1,5 +1,6 @@
 #include "core/DataFile.h"
 
+#include <new>
 #include <vector>
 
 #include "core/DocumentFile.h"
@@ -35,6 +36,7 @@ void TDataFile::Clear() {
     LessonPlan = TLessonPlan{};
     Named = false;
     Modified = false;
+    DiaryDamaged = false;
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
@@ -63,11 +65,18 @@ std::int32_t TDataFile::LoadFromFile(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) return -1;
     platform::ByteReader in(bytes);
-    if (ReadDocument(in, *this) != 0) {
+    std::int32_t read = -1;
+    try {
+        read = ReadDocument(in, *this);
+    } catch (const std::bad_alloc&) {
+        // Counts are checked against the bytes left, but a load never ends the program.
+    }
+    if (read < 0) {
         // Nothing half-loaded: a document damaged before its diary is refused whole.
         Clear();
         return -1;
     }
+    DiaryDamaged = read != 0;
     FileName = path;
     Named = true;
     Modified = false;

@@ -36,6 +36,9 @@ class TDataFile {
     bool Modified = false;
     // Bound to FileName by a successful save or load.
     bool Named = false;
+    // The last load found the diary block damaged and kept only its complete years; the
+    // user is to be told. Cleared with the document.
+    bool DiaryDamaged = false;
 
     TDataFile();
     ~TDataFile();
@@ -48,9 +51,9 @@ class TDataFile {
     // so a failed save never loses the previous file. -1 on failure, with nothing changed.
     std::int32_t SaveToFile(const std::string& path);
     std::int32_t SaveToCurrentFile();
-    // -1 when bound, when the file cannot be read, or when it is damaged before the diary
-    // block (then the document is left cleared and unbound). Damage inside the diary keeps
-    // the complete years before it.
+    // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when
+    // it is damaged before the diary block (then the document is left cleared and unbound).
+    // Damage inside the diary keeps the complete years before it and sets DiaryDamaged.
     std::int32_t LoadFromFile(const std::string& path);
 
     // The document commands. New, Open and Close ask the save question when modified.

@@ -207,6 +207,5 @@ std::int32_t ReadDocument(platform::ByteReader& in, TDataFile& document) {
     document.Header = header;
     document.Settings = settings;
     // A damaged diary keeps what it read; the document does not depend on it.
-    document.Calendar.LoadFromStream(in, document.VerificationStrings);
-    return 0;
+    return document.Calendar.LoadFromStream(in, document.VerificationStrings) == 0 ? 0 : 1;
 }

@@ -19,5 +19,6 @@ void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocume
 
 // Reads a file into a cleared document. -1 when it is damaged before the diary block: then
 // Header and Settings are untouched and the rest may be half read, for the caller to clear.
-// Damage inside the diary block still gives 0 (the diary keeps its complete years).
+// Damage inside the diary block gives 1: the document stands, the diary keeps its complete
+// years.
 std::int32_t ReadDocument(platform::ByteReader& in, TDataFile& document);

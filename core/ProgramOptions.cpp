@@ -4,12 +4,40 @@
 
 #include "core/Strings.h"
 #include "platform/ByteStream.h"
+#include "platform/Cp1250.h"
 #include "platform/Files.h"
+
+namespace {
+
+bool FitsCp1250(const std::string& text) {
+    return platform::Cp1250ToUtf8(platform::Utf8ToCp1250(text)) == text;
+}
+
+// A path the code page cannot hold ("/home/jørgen/...") is stored as its UTF-8 bytes, which
+// the start-up then finds by trying them as UTF-8.
+void WritePath(platform::ByteWriter& out, const std::string& path) {
+    if (FitsCp1250(path)) {
+        TClStreamWriteString(out, path);
+        return;
+    }
+    out.WriteU32(static_cast<std::uint32_t>(path.size()));
+    out.WriteBytes(path.data(), path.size());
+}
+
+// The stored path read as code page 1250, or as UTF-8 when only that names a file.
+std::string ReadablePath(const std::string& asCp1250) {
+    if (asCp1250.empty() || platform::IsRegularFile(asCp1250)) return asCp1250;
+    // Code page 1250 gives every byte a character and back, so the bytes are recovered whole.
+    const std::string bytes = platform::Utf8ToCp1250(asCp1250);
+    return platform::IsRegularFile(bytes) ? bytes : asCp1250;
+}
+
+}  // namespace
 
 std::int32_t TProgramOptions::SaveToFile(const std::string& path) const {
     const bool saved = platform::SaveFileAtomically(path, [this](platform::ByteWriter& out) {
         out.WriteU8(OpenLastFile);
-        TClStreamWriteString(out, LastFile);
+        WritePath(out, LastFile);
         out.WriteI32(Left);
         out.WriteI32(Top);
     });
@@ -32,7 +60,7 @@ std::int32_t TProgramOptions::LoadFromFile(const std::string& path) {
         return -1;
 
     OpenLastFile = openLastFile;
-    LastFile = std::move(lastFile);
+    LastFile = ReadablePath(lastFile);
     Left = left;
     Top = top;
     return 0;

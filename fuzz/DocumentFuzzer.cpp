@@ -23,7 +23,7 @@ std::vector<std::uint8_t> Write(TDataFile& document) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TDataFile document;
     platform::ByteReader in(std::span<const std::uint8_t>(data, size));
-    if (ReadDocument(in, document) != 0) return 0;
+    if (ReadDocument(in, document) < 0) return 0;
 
     const std::vector<std::uint8_t> first = Write(document);
     TDataFile again;

@@ -9,12 +9,25 @@
 
 namespace platform {
 
-// Reads the whole file; false when it cannot be opened or read.
+// Documents and settings are small; anything larger is no file of the program's.
+inline constexpr std::uint64_t kLargestReadableFile = 64u << 20;
+
+// Reads the whole file; false when it cannot be opened or read, when it is not a regular file
+// (a folder, a FIFO, a device) or when it is larger than kLargestReadableFile. Never blocks
+// on a FIFO and never lets an allocation failure escape.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
-// Writes a file so that the previous one is never lost: `write` fills a temporary file in
-// the same folder, which is flushed to disk and renamed over `path` only when every byte was
-// written. False (and the old file untouched) when anything fails.
+// True when the path names a regular file (through any symbolic links).
+bool IsRegularFile(const std::string& path);
+
+// Writes a file so that the previous one is never lost: `write` fills an unnamed file in the
+// same folder, which is flushed to disk, given a name and renamed over `path` only when every
+// byte was written; the folder is then flushed too. A save killed midway leaves nothing
+// behind. The file keeps the permission bits (and, where allowed, the owner) of the one it
+// replaces; a symbolic link at `path` is written through to the file it names. A file the
+// user may not write is refused; where the folder may not be written but the file may, the
+// file is rewritten in place instead. False (and the old file untouched, except after a
+// failed rewrite in place) when anything fails.
 bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write);
 
 // The folder part of a path, up to and including the last separator ("" when it has none).

@@ -3,10 +3,9 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -51,8 +50,14 @@ std::string IntToStr(std::int64_t value) {
 
 std::string IntToHex(std::int64_t value, int digits) {
     char text[32];
-    std::snprintf(text, sizeof text, "%0*llX", digits, static_cast<unsigned long long>(value));
-    return text;
+    const auto end =
+        std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(value), 16).ptr;
+    std::string hex(text, end);
+    for (char& c : hex)
+        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+    if (hex.size() < static_cast<std::size_t>(std::max(digits, 0)))
+        hex.insert(0, static_cast<std::size_t>(digits) - hex.size(), '0');
+    return hex;
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text) {
@@ -78,10 +83,12 @@ std::string FloatToStr(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0.0) return "0";
-    // 15 significant digits: d.dddddddddddddde±x
+    // 15 significant digits: d.dddddddddddddde±x. to_chars ignores the C locale, which the
+    // application object sets from the user's environment (a comma in Polish).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    std::string_view text(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const bool negative = text.front() == '-';
     if (negative) text.remove_prefix(1);
     const std::size_t e = text.find('e');
@@ -89,7 +96,10 @@ std::string FloatToStr(double value) {
     for (const char c : text.substr(0, e))
         if (c != '.') digits += c;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    std::string_view exponentText = text.substr(e + 1);
+    if (exponentText.front() == '+') exponentText.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
     std::string out = negative ? "-" : "";
     const char separator = DecimalSeparator();

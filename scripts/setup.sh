@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
+  locales
 )
 
 missing=()
@@ -21,4 +22,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update
   apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The number and window tests run once more in the Polish locale, as most users have it.
+if ! locale -a 2>/dev/null | grep -qix 'pl_PL.utf-\?8'; then
+  echo "Generating the pl_PL.UTF-8 locale"
+  sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pl_PL.UTF-8 UTF-8' /etc/locale.gen || echo 'pl_PL.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen
 fi

@@ -1,6 +1,9 @@
 #include "platform/qt/ComboBox.h"
 
+#include <QChildEvent>
 #include <QLineEdit>
+
+#include "platform/qt/Cp1250Filter.h"
 
 namespace platform {
 
@@ -8,6 +11,16 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, &ComboBox::changed);
     connect(this, &QComboBox::editTextChanged, this, &ComboBox::EditTextChanged);
+}
+
+// The layout makes a box editable after construction, and the box makes a new line edit each
+// time; the filter goes on whichever line edit is polished for showing.
+void ComboBox::childEvent(QChildEvent* event) {
+    QComboBox::childEvent(event);
+    QLineEdit* edit = lineEdit();
+    if (event->polished() && edit != nullptr && event->child() == edit &&
+        edit->validator() == nullptr)
+        edit->setValidator(new Cp1250Filter(edit));
 }
 
 void ComboBox::ClearItems() {

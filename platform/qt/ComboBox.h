@@ -8,7 +8,8 @@ namespace platform {
 
 // A combo box as the windows expect it: nothing the program does emits `changed()`; a user's
 // pick from the list does, and so does typing into an editable box, which leaves no item
-// selected (ItemIndex -1) whatever the text. Adding items never selects one.
+// selected (ItemIndex -1) whatever the text. Adding items never selects one. An editable box
+// refuses characters code page 1250 cannot hold, typed or pasted.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
   public:
@@ -26,6 +27,9 @@ class ComboBox : public QComboBox, public ComboControl {
 
   signals:
     void changed();
+
+  protected:
+    void childEvent(QChildEvent* event) override;
 
   private:
     void EditTextChanged(const QString& text);

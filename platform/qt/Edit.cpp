@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "platform/qt/Cp1250Filter.h"
 #include "platform/qt/QtColor.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ bool IsFocusMove(const QFocusEvent& event) {
 }  // namespace
 
 Edit::Edit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new Cp1250Filter(this));
     connect(this, &QLineEdit::textEdited, this, &Edit::changed);
 }
 

@@ -10,6 +10,7 @@ namespace platform {
 // A one-line edit. `changed()` follows the user's edits only. `enter()` and `exit()` follow
 // the focus moving between controls; a focus lost to another window or to a pop-up (the
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
+// Characters code page 1250 cannot hold are refused, typed or pasted.
 class Edit : public QLineEdit, public TextControl {
     Q_OBJECT
   public:

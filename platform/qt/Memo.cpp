@@ -1,12 +1,43 @@
 #include "platform/qt/Memo.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QTextDocument>
+
+#include "platform/qt/Cp1250Filter.h"
 
 namespace platform {
 
 Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::TextChanged);
+}
+
+void Memo::keyPressEvent(QKeyEvent* event) {
+    if (KeepCp1250(event->text()) != event->text()) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void Memo::inputMethodEvent(QInputMethodEvent* event) {
+    const QString kept = KeepCp1250(event->commitString());
+    if (kept != event->commitString())
+        event->setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+// Pasted text keeps its line breaks, whether CR LF, LF or CR, and loses what the code page
+// cannot hold.
+void Memo::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText()) return;
+    QString text = KeepCp1250(source->text());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    insertPlainText(text);
 }
 
 void Memo::TextChanged() {
@@ -17,6 +48,7 @@ void Memo::SetText(const std::string& text) {
     const QScopedValueRollback quiet(programmatic_, true);
     QString plain = QString::fromStdString(text);
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QChar('\r'), QChar('\n'));
     setPlainText(plain);
 }
 

@@ -10,7 +10,8 @@ namespace platform {
 
 // A multi-line edit whose text has Windows line breaks: Text() joins the lines with CR LF and
 // adds none after the last; SetText() takes CR LF, LF or a lone CR as a line break. `changed()`
-// follows the user's edits only, never the program's.
+// follows the user's edits only, never the program's. Tab moves the focus on, as in a dialog;
+// characters code page 1250 cannot hold are refused, typed or pasted.
 class Memo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
   public:
@@ -28,6 +29,11 @@ class Memo : public QPlainTextEdit, public TextControl {
 
   signals:
     void changed();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
   private:
     void TextChanged();

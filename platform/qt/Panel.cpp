@@ -7,15 +7,17 @@
 
 namespace platform {
 
-Panel::Panel(QWidget* parent) : QFrame(parent) {
+Panel::Panel(QWidget* parent)
+    : QFrame(parent), color_(FromQColor(palette().color(QPalette::Window))) {
     setAutoFillBackground(true);
 }
 
 TColor Panel::Color() const {
-    return FromQColor(palette().color(QPalette::Window));
+    return color_;
 }
 
 void Panel::SetColor(TColor color) {
+    color_ = color;
     QPalette colors = palette();
     colors.setColor(QPalette::Window, ToQColor(color));
     setPalette(colors);

@@ -9,6 +9,8 @@
 namespace platform {
 
 // A panel: a colour swatch, a bar or the fill of a bar, or a box with a centred caption.
+// Color() returns the 32-bit colour as it was set (a system colour's high byte included);
+// only the low three bytes are painted.
 // A click is a left press and release; a double click emits `doubleClick()` after the first
 // click's `click()`, and its own release is no further click.
 class Panel : public QFrame {
@@ -32,6 +34,7 @@ class Panel : public QFrame {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    TColor color_ = 0;
     QString caption_;
     bool pressed_ = false;
 };

@@ -19,3 +19,13 @@ TEST(ApplicationTest, AnExceptionOfAnotherKindIsShownWithAnEmptyMessage) {
     boxes.Expect("", "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
     Application::ShowException(nullptr);
 }
+
+TEST(ApplicationTest, AnExceptionEscapingStartUpIsShownAndEndsWithFailure) {
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.Expect("window broken", "Quirvale 2", platform::mb::Ok | platform::mb::IconStop,
+                 platform::answer::Ok);
+    boxes.Expect("", "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    EXPECT_EQ(1, Application::Run([]() -> int { throw std::runtime_error("window broken"); }));
+    EXPECT_EQ(1, Application::Run([]() -> int { throw 42; }));
+    EXPECT_EQ(7, Application::Run([] { return 7; }));
+}

@@ -58,8 +58,12 @@ TEST_F(MainWindowTest, OpensTheLastFileAtTheStoredPosition) {
     EXPECT_EQ(QPoint(30, 40), form.pos());
 }
 
-TEST_F(MainWindowTest, AMissingLastFileGivesANewDocumentWithoutAMessage) {
+TEST_F(MainWindowTest, AMissingLastFileIsReportedAndGivesANewDocument) {
     WriteSettings(1, programDir.File("gone.ocn"), 30, 40);
+    boxes.Expect("Nie można otworzyć pliku:\n" + programDir.File("gone.ocn") +
+                     "\n\nPlik nie istnieje, jest uszkodzony albo nie jest dokumentem programu "
+                     "Quirvale 2.",
+                 "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
     TMainForm& form = Open();
     EXPECT_FALSE(form.DataFile.Named);
     EXPECT_EQ(2, form.DataFile.Calendar.CategoriesCount());

@@ -1,12 +1,14 @@
 // The document's lifecycle: clearing, saving, loading and the commands with the save question.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <utility>
 
 #include "core/DataFile.h"
 #include "platform/Dates.h"
+#include "platform/Files.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -312,6 +314,15 @@ TEST_F(DataFileTest, LoadOfAFileThatCannotBeReadLeavesTheDocumentAsItWas) {
     Change();
     EXPECT_EQ(-1, document_.LoadFromFile(dir_.File("nie-ma.ocn")));
     EXPECT_EQ(-1, document_.LoadFromFile(dir_.Path().string()));  // a folder
+    // Neither waits for a writer nor reads without end.
+    const std::string fifo = dir_.File("fifo.ocn");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    EXPECT_EQ(-1, document_.LoadFromFile(fifo));
+    EXPECT_EQ(-1, document_.LoadFromFile("/dev/zero"));
+    const std::string huge = dir_.File("huge.ocn");
+    std::filesystem::copy_file(SamplePath("rich_00.ocn"), huge);
+    std::filesystem::resize_file(huge, platform::kLargestReadableFile + 1);
+    EXPECT_EQ(-1, document_.LoadFromFile(huge));
     EXPECT_EQ(1, document_.Subjects.Count);
     EXPECT_EQ(std::pair(false, true), State());
 }

@@ -223,6 +223,7 @@ TEST_F(DocumentFileTest, DamagedYearTagKeepsTheFirstYearAndTheRestOfTheDocument)
     TDataFile document;
     ASSERT_EQ(0, document.LoadFromFile(SamplePath("damaged_tag_YEAX.ocn")));
     EXPECT_TRUE(document.Named);
+    EXPECT_TRUE(document.DiaryDamaged);
     ASSERT_EQ(1, document.Calendar.Count());
     EXPECT_EQ(2004, document.Calendar.GetChild(0)->GetValue());
     EXPECT_EQ(0, document.Calendar.CategoriesCount());
@@ -324,9 +325,15 @@ TEST_F(DocumentDamage, EveryTruncationBeforeTheDiaryIsRefusedAndInsideItKeepsThe
         }
         TDataFile document;
         ASSERT_EQ(0, LoadBytes(document, prefix)) << length;
+        EXPECT_TRUE(document.DiaryDamaged) << length;
         EXPECT_EQ(1, document.Subjects.Count);
         EXPECT_EQ(length < yearEnd ? 0 : 1, document.Calendar.Count()) << length;
     }
+    TDataFile whole;
+    ASSERT_EQ(0, LoadBytes(whole, bytes_));
+    EXPECT_FALSE(whole.DiaryDamaged);
+    whole.Clear();
+    EXPECT_FALSE(whole.DiaryDamaged);
 }
 
 TEST_F(DocumentDamage, TruncationsOfARichSampleStayInBounds) {
@@ -340,7 +347,7 @@ TEST_F(DocumentDamage, TruncationsOfARichSampleStayInBounds) {
     for (std::size_t length = 0; length < bytes.size(); length += length < diary ? 1 : 7) {
         TDataFile document;
         platform::ByteReader in(std::span<const std::uint8_t>(bytes).first(length));
-        EXPECT_EQ(length < diary ? -1 : 0, ReadDocument(in, document)) << length;
+        EXPECT_EQ(length < diary ? -1 : 1, ReadDocument(in, document)) << length;
     }
 }
 

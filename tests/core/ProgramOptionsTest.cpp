@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -144,6 +145,55 @@ TEST(ProgramOptionsLoadTest, GarbageLoadsWhateverItSpellsOrNothing) {
     options = Sentinel();
     EXPECT_EQ(options.LoadFromFile(path), -1);
     ExpectSame(options, Sentinel());
+}
+
+// --- Paths outside the code page ---
+
+Bytes StoredPath(const Bytes& file) {
+    return Bytes(file.begin() + 5, file.end() - 8);
+}
+
+TEST(ProgramOptionsPathTest, APathTheCodePageHoldsIsStoredInItElseAsUtf8) {
+    TempDir dir;
+    TProgramOptions options;
+    options.LastFile = "/home/ała/plan.ocn";
+    ASSERT_EQ(0, options.SaveToFile(dir.File("settings.dat")));
+    EXPECT_EQ(StoredPath(ReadBytes(dir.File("settings.dat"))),
+              (Bytes{'/', 'h', 'o', 'm', 'e', '/', 'a', 0xB3, 'a', '/', 'p', 'l', 'a', 'n', '.',
+                     'o', 'c', 'n'}));
+    options.LastFile = "/home/jørgen/a.ocn";
+    ASSERT_EQ(0, options.SaveToFile(dir.File("settings.dat")));
+    EXPECT_EQ(StoredPath(ReadBytes(dir.File("settings.dat"))),
+              (Bytes{'/', 'h', 'o', 'm', 'e', '/', 'j', 0xC3, 0xB8, 'r', 'g', 'e', 'n', '/', 'a',
+                     '.', 'o', 'c', 'n'}));
+}
+
+TEST(ProgramOptionsPathTest, AStoredPathNamingNoFileInTheCodePageIsTriedAsUtf8) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "jørgen");
+    const std::string document = dir.File("jørgen/plan.ocn");
+    WriteBytes(document, {1});
+    TProgramOptions options;
+    options.LastFile = document;
+    ASSERT_EQ(0, options.SaveToFile(dir.File("settings.dat")));
+    TProgramOptions loaded;
+    ASSERT_EQ(0, loaded.LoadFromFile(dir.File("settings.dat")));
+    EXPECT_EQ(document, loaded.LastFile);
+    // Gone: the path reads as code page 1250, as any other stored path.
+    std::filesystem::remove(document);
+    ASSERT_EQ(0, loaded.LoadFromFile(dir.File("settings.dat")));
+    EXPECT_EQ(dir.File("j\u0102\u00B8rgen/plan.ocn"), loaded.LastFile);
+}
+
+TEST(ProgramOptionsPathTest, ASettingsFileThatIsNoRegularFileIsRefused) {
+    TempDir dir;
+    const std::string fifo = dir.File("settings.dat");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    TProgramOptions options;
+    options.Left = 5;
+    EXPECT_EQ(-1, options.LoadFromFile(fifo));
+    EXPECT_EQ(-1, options.LoadFromFile("/dev/zero"));
+    EXPECT_EQ(5, options.Left);
 }
 
 }  // namespace

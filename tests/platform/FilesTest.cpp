@@ -1,7 +1,12 @@
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "platform/Files.h"
@@ -49,6 +54,34 @@ TEST(ReadWholeFileTest, MissingFileOrDirectoryFails) {
     EXPECT_FALSE(platform::ReadWholeFile(dir.File("missing"), bytes));
     EXPECT_FALSE(platform::ReadWholeFile(dir.Path().string(), bytes));
     EXPECT_EQ(bytes, (Bytes{1, 2}));
+}
+
+TEST(ReadWholeFileTest, RefusesWhatIsNoRegularFileWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Bytes bytes = {1, 2};
+    EXPECT_FALSE(platform::ReadWholeFile(fifo, bytes));         // no writer: would wait forever
+    EXPECT_FALSE(platform::ReadWholeFile("/dev/zero", bytes));  // would never end
+    EXPECT_FALSE(platform::ReadWholeFile("/dev/null", bytes));
+    EXPECT_EQ(bytes, (Bytes{1, 2}));
+    EXPECT_FALSE(platform::IsRegularFile(fifo));
+    EXPECT_FALSE(platform::IsRegularFile(dir.Path().string()));
+}
+
+TEST(ReadWholeFileTest, SizeLimitIsSixtyFourMebibytes) {
+    TempDir dir;
+    const std::string path = dir.File("big");
+    WriteBytes(path, {0x42});
+    std::filesystem::resize_file(path, platform::kLargestReadableFile);
+    Bytes bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    EXPECT_EQ(bytes.size(), platform::kLargestReadableFile);
+    EXPECT_EQ(bytes.front(), 0x42);
+    std::filesystem::resize_file(path, platform::kLargestReadableFile + 1);
+    bytes = {1};
+    EXPECT_FALSE(platform::ReadWholeFile(path, bytes));
+    EXPECT_EQ(bytes, (Bytes{1}));
 }
 
 // --- Saving ------------------------------------------------------------------------------
@@ -100,6 +133,131 @@ TEST(SaveFileAtomicallyTest, DirectoryAtTheTargetFailsAndLeavesNothingBehind) {
         platform::SaveFileAtomically(path, [](platform::ByteWriter& out) { out.WriteU8(1); }));
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+Bytes Saved(const std::string& path, const Bytes& content) {
+    EXPECT_TRUE(platform::SaveFileAtomically(
+        path, [&](platform::ByteWriter& out) { out.WriteBytes(content.data(), content.size()); }));
+    return ReadBytes(path);
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0);
+    return info.st_mode;
+}
+
+TEST(SaveFileAtomicallyTest, KeepsThePermissionBitsOfTheFileItReplaces) {
+    TempDir dir;
+    for (const mode_t mode : {0600, 0640, 0755}) {
+        const std::string path = dir.File("grades.ocn");
+        WriteBytes(path, {9});
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        EXPECT_EQ(Saved(path, {1, 2}), (Bytes{1, 2}));
+        EXPECT_EQ(ModeOf(path) & 07777, mode);
+    }
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+TEST(SaveFileAtomicallyTest, WritesThroughSymbolicLinksToTheirFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "real");
+    const std::string target = dir.File("real/plan.ocn");
+    WriteBytes(target, {9});
+    std::filesystem::create_symlink("real/plan.ocn", dir.Path() / "relative");
+    std::filesystem::create_symlink(dir.File("relative"), dir.Path() / "absolute");
+    EXPECT_EQ(Saved(dir.File("absolute"), {1}), (Bytes{1}));
+    EXPECT_EQ(Saved(dir.File("relative"), {2}), (Bytes{2}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("absolute")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("relative")));
+    EXPECT_EQ(ReadBytes(target), (Bytes{2}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 3);
+    EXPECT_EQ(EntriesIn(dir.Path() / "real"), 1);
+    // A link to a file not yet there makes the file.
+    std::filesystem::create_symlink("real/new.ocn", dir.Path() / "dangling");
+    EXPECT_EQ(Saved(dir.File("dangling"), {3}), (Bytes{3}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling")));
+    EXPECT_EQ(ReadBytes(dir.File("real/new.ocn")), (Bytes{3}));
+}
+
+TEST(SaveFileAtomicallyTest, ALinkThatLeadsToItselfFails) {
+    TempDir dir;
+    std::filesystem::create_symlink("loop", dir.Path() / "loop");
+    EXPECT_FALSE(platform::SaveFileAtomically(dir.File("loop"),
+                                              [](platform::ByteWriter& out) { out.WriteU8(1); }));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop")));
+}
+
+// Runs `body` in a child process as an ordinary user (nobody when the tests run as root, who
+// may write anything) and returns its exit status.
+int AsOrdinaryUser(const std::function<bool()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool SaveOneByte(const std::string& path) {
+    return platform::SaveFileAtomically(path, [](platform::ByteWriter& out) { out.WriteU8(7); });
+}
+
+TEST(SaveFileAtomicallyTest, AFileTheUserMayNotWriteIsNotReplaced) {
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);  // the folder would allow a rename
+    const std::string path = dir.File("readonly.ocn");
+    WriteBytes(path, {9, 9});
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(path); }), 1);
+    EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    EXPECT_EQ(ModeOf(path) & 07777, 0444u);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+TEST(SaveFileAtomicallyTest, AFolderTheUserMayNotWriteGetsTheFileWrittenInPlace) {
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+    const std::string path = dir.File("shared.ocn");
+    WriteBytes(path, {9, 9, 9});
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(path); }), 0);
+    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    // A new file has no place to go there.
+    EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(dir.File("new.ocn")); }), 1);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+TEST(SaveFileAtomicallyTest, ASaveKilledMidwayLeavesOnlyTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9});
+    for (const bool replacing : {true, false}) {
+        const std::string target = replacing ? path : dir.File("new.ocn");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            platform::SaveFileAtomically(target, [](platform::ByteWriter& out) {
+                const Bytes chunk(1 << 16, 0xAB);
+                for (int i = 0; i < 16; ++i) out.WriteBytes(chunk.data(), chunk.size());
+                ::raise(SIGKILL);
+            });
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(EntriesIn(dir.Path()), 1) << (replacing ? "replacing" : "new file");
+        EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    }
 }
 
 // --- Paths -------------------------------------------------------------------------------

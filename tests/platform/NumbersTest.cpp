@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -136,6 +137,47 @@ TEST(StrToFloatTest, RefusesWhatIsNoNumber) {
         EXPECT_EQ(TryStrToFloat(text), std::nullopt) << '"' << text << '"';
     EXPECT_THROW(platform::StrToFloat("abc"), platform::ConvertError);
     EXPECT_EQ(platform::StrToFloat("2,5"), 2.5);
+}
+
+// --- The process's C locale --------------------------------------------------------------
+
+// Switches the C library's locale, as the application object does at start-up, and back.
+class ScopedCLocale {
+  public:
+    explicit ScopedCLocale(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+        active_ = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedCLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
+    bool Active() const { return active_; }
+
+  private:
+    std::string previous_;
+    bool active_ = false;
+};
+
+TEST(ProcessLocaleTest, PolishCLocaleChangesNoNumber) {
+    const ScopedCLocale polish("pl_PL.UTF-8");
+    ASSERT_TRUE(polish.Active()) << "pl_PL.UTF-8 is missing; run scripts/setup.sh";
+    DecimalSeparatorOverride comma(',');
+    EXPECT_EQ(FloatToStr(3.485), "3,485");
+    EXPECT_EQ(FloatToStr(5.0), "5");
+    EXPECT_EQ(FloatToStr(-1.5e-7), "-1,5E-7");
+    EXPECT_EQ(FloatToStr(1.25e20), "1,25E20");
+    EXPECT_EQ(TryStrToFloat("3,5"), 3.5);
+    EXPECT_EQ(TryStrToFloat("1,5e-3"), 1.5e-3);
+    EXPECT_EQ(platform::IntToHex(0xF0CAA6, 8), "00F0CAA6");
+    EXPECT_EQ(platform::IntToStr(-1234567), "-1234567");
+}
+
+// Run once in C and once with the process in pl_PL.UTF-8 (see tests/CMakeLists.txt): the
+// environment's locale, taken as the windows take it, leaves one separator.
+TEST(ProcessLocaleTest, EnvironmentLocaleKeepsOneSeparator) {
+    const ScopedCLocale environment("");
+    platform::SetDecimalSeparatorSource({});
+    const std::string separator(1, platform::DecimalSeparator());
+    EXPECT_EQ(FloatToStr(2.5), "2" + separator + "5");
+    EXPECT_EQ(FloatToStr(3.485), "3" + separator + "485");
+    EXPECT_EQ(TryStrToFloat("2" + separator + "25"), 2.25);
 }
 
 }  // namespace

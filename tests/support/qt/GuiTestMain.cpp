@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "app/Application.h"
 
-// One QApplication for the whole test binary; the tests run offscreen.
+// The program's own application object for the whole test binary (its exception handling,
+// its translations, the process locale it takes from the environment); the tests run
+// offscreen.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

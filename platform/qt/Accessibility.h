@@ -1,0 +1,11 @@
+#pragma once
+
+namespace platform {
+
+// Gives every control a name for screen readers (and tests through the accessibility
+// interface): a push or tool button without a caption is named by its hint, a panel by its
+// caption (else its hint). Edits, memos and combo boxes are named by the label whose buddy
+// they are, as Qt does. Called once by the application object.
+void InstallAccessibleNames();
+
+}  // namespace platform

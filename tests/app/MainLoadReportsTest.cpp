@@ -1,0 +1,110 @@
+// What the main window tells about loads, and that nothing can paint freed days meanwhile.
+
+#include <QScreen>
+#include <filesystem>
+#include <functional>
+
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+const char* const kDiaryDamaged = "Terminarz w pliku jest uszkodzony. Wczytano tylko jego część:\n";
+
+// A message box that, while it is up, lets the test look at (and repaint) the window.
+class BoxThatRepaints final : public platform::MessageBoxService {
+  public:
+    explicit BoxThatRepaints(std::function<void(const platform::MessageRequest&)> whileShown)
+        : whileShown_(std::move(whileShown)) {}
+    int Show(const platform::MessageRequest& request) override {
+        whileShown_(request);
+        return platform::answer::Ok;
+    }
+
+  private:
+    std::function<void(const platform::MessageRequest&)> whileShown_;
+};
+
+std::string DocumentWithTodaysEvents(const std::string& path) {
+    platform::FileDialog unused(platform::FileDialogKind::Save, "", "");
+    TDataFile document;
+    document.New(unused);
+    for (int i = 0; i < 3; ++i)
+        document.Calendar.AddEvent(3, 10, 2005, new TClEvent{"Sprawdzian", "", 0, 0, ""});
+    EXPECT_EQ(0, document.SaveToFile(path));
+    return path;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AFailedOpenRebuildsTheTimeTableBeforeItsBoxShows) {
+    WriteSettings(1, DocumentWithTodaysEvents(programDir.File("events.ocn")), 0, 0);
+    TMainForm& form = Open();
+    form.show();
+    ASSERT_GT(form.DrawTimeTable.RowCount, 0);
+
+    int rowsWhileShown = -1;
+    auto previous = platform::SetMessageBoxService(
+        std::make_unique<BoxThatRepaints>([&](const platform::MessageRequest& request) {
+            EXPECT_EQ("Quirvale 2", request.caption);
+            rowsWhileShown = form.DrawTimeTable.RowCount;
+            // What a resize or a palette change under the box would do.
+            ui().TimeTableDrawGrid->viewport()->grab();
+        }));
+    files.ExpectOpen(programDir.File("missing.ocn"));
+    ui().mOpen->trigger();
+    platform::SetMessageBoxService(std::move(previous));
+
+    EXPECT_EQ(0, form.DataFile.Calendar.Count());
+    EXPECT_EQ(form.DrawTimeTable.RowCount, rowsWhileShown);
+}
+
+TEST_F(MainWindowTest, ADamagedDiaryIsReportedOnOpenAndTheDocumentStays) {
+    TMainForm& form = Open();
+    const std::string damaged = testing_support::SamplePath("damaged_tag_YEAX.ocn");
+    files.ExpectOpen(damaged);
+    boxes.Expect(kDiaryDamaged + damaged, "Quirvale 2",
+                 platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
+    ui().mOpen->trigger();
+    EXPECT_TRUE(form.DataFile.Named);
+    EXPECT_EQ(1, form.DataFile.Calendar.Count());
+    EXPECT_GT(form.DataFile.Subjects.Count, 0);
+    EXPECT_FALSE(form.IsModified());
+}
+
+TEST_F(MainWindowTest, ADamagedDiaryIsReportedAtStartUp) {
+    const std::string damaged = testing_support::SamplePath("damaged_tag_YEAX.ocn");
+    WriteSettings(1, damaged, 0, 0);
+    boxes.Expect(kDiaryDamaged + damaged, "Quirvale 2",
+                 platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
+    TMainForm& form = Open();
+    EXPECT_TRUE(form.DataFile.Named);
+    EXPECT_EQ(damaged, form.DataFile.FileName);
+}
+
+TEST_F(MainWindowTest, ALastFileOutsideTheCodePageOpensAtStartUp) {
+    std::filesystem::create_directory(programDir.Path() / "jørgen");
+    const std::string document = DocumentWithTodaysEvents(programDir.File("jørgen/plan.ocn"));
+    WriteSettings(1, document, 0, 0);
+    TMainForm& form = Open();
+    EXPECT_TRUE(form.DataFile.Named);
+    EXPECT_EQ(document, form.DataFile.FileName);
+}
+
+TEST_F(MainWindowTest, TheWindowCannotShrinkBelowWhatItsLayoutNeeds) {
+    TMainForm& form = Open();
+    form.show();
+    form.resize(700, 480);
+    QApplication::processEvents();
+    EXPECT_GE(form.width(), form.minimumSizeHint().width());
+    EXPECT_GE(form.height(), form.minimumSizeHint().height());
+    // The averages box ends above the lesson-plan buttons.
+    const QWidget& today = *ui().btnSetLessonPlanForToday;
+    const QRect buttons(today.mapTo(&form, QPoint(0, 0)), today.size());
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child == &today || child->isAncestorOf(&today) ||
+            today.isAncestorOf(child) || !child->objectName().contains("Average"))
+            continue;
+        const QRect box(child->mapTo(&form, QPoint(0, 0)), child->size());
+        EXPECT_FALSE(box.intersects(buttons)) << child->objectName().toStdString();
+    }
+}
