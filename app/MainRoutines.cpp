@@ -86,9 +86,7 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
 }
 
 void SetFontColor(QWidget& widget, TColor color) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, platform::ToQColor(color));
-    widget.setPalette(palette);
+    platform::SetPaletteColor(widget, QPalette::WindowText, color);
 }
 
 TColor FontColor(const QWidget& widget) {

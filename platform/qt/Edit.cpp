@@ -22,15 +22,11 @@ Edit::Edit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void Edit::SetColor(TColor color) {
-    QPalette colors = palette();
-    colors.setColor(QPalette::Base, ToQColor(color));
-    setPalette(colors);
+    SetPaletteColor(*this, QPalette::Base, color);
 }
 
 void Edit::SetFontColor(TColor color) {
-    QPalette colors = palette();
-    colors.setColor(QPalette::Text, ToQColor(color));
-    setPalette(colors);
+    SetPaletteColor(*this, QPalette::Text, color);
 }
 
 void Edit::focusInEvent(QFocusEvent* event) {

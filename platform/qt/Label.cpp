@@ -14,9 +14,7 @@ void Label::SetText(const std::string& text) {
 }
 
 void Label::SetFontColor(TColor color) {
-    QPalette colors = palette();
-    colors.setColor(QPalette::WindowText, ToQColor(color));
-    setPalette(colors);
+    SetPaletteColor(*this, QPalette::WindowText, color);
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

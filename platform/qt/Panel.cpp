@@ -18,9 +18,7 @@ TColor Panel::Color() const {
 
 void Panel::SetColor(TColor color) {
     color_ = color;
-    QPalette colors = palette();
-    colors.setColor(QPalette::Window, ToQColor(color));
-    setPalette(colors);
+    SetPaletteColor(*this, QPalette::Window, color);
 }
 
 void Panel::SetCaption(const std::string& caption) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 #include "platform/Types.h"
 
@@ -16,6 +18,13 @@ inline TColor FromQColor(const QColor& color) {
     const QColor rgb = color.toRgb();
     return static_cast<TColor>(rgb.red()) | (static_cast<TColor>(rgb.green()) << 8) |
            (static_cast<TColor>(rgb.blue()) << 16);
+}
+
+// Gives one colour role of the widget's palette the colour, leaving the others as they were.
+inline void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, TColor color) {
+    QPalette colors = widget.palette();
+    colors.setColor(role, ToQColor(color));
+    widget.setPalette(colors);
 }
 
 }  // namespace platform
