@@ -41,12 +41,13 @@ void TDataFile::Clear() {
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
     const TDocumentHeader header = MakeDocumentHeader(*this);
-    // Built in memory first: the file then takes one write instead of one per field.
-    platform::VectorSink image;
-    platform::ByteWriter out(image);
-    WriteDocument(out, *this, header);
+    // Gathered into blocks: the file takes a few large writes instead of one per field, and
+    // no image of the whole file is built.
     const bool saved = platform::SaveFileAtomically(path, [&](platform::ByteWriter& file) {
-        file.WriteBytes(image.bytes.data(), image.bytes.size());
+        platform::BufferedSink blocks(file);
+        platform::ByteWriter out(blocks);
+        WriteDocument(out, *this, header);
+        blocks.Flush();
     });
     if (!saved) return -1;
     Header = header;

@@ -1,22 +1,41 @@
 #include "core/Strings.h"
 
+#include <array>
+#include <string_view>
+
 #include "platform/Cp1250.h"
 
+namespace {
+
+// Most texts of a document are short; encoding them needs no allocation.
+constexpr std::size_t kShortText = 256;
+
+void WriteCountAndBytes(platform::ByteWriter& out, const char* bytes, std::size_t size) {
+    out.WriteU32(static_cast<std::uint32_t>(size));
+    out.WriteBytes(bytes, size);
+}
+
+}  // namespace
+
 std::int32_t TClStreamWriteString(platform::ByteWriter& out, const std::string& text) {
-    const std::string bytes = platform::Utf8ToCp1250(text);
-    out.WriteU32(static_cast<std::uint32_t>(bytes.size()));
-    out.WriteBytes(bytes.data(), bytes.size());
+    // The code page never needs more bytes than UTF-8.
+    if (text.size() <= kShortText) {
+        std::array<char, kShortText> bytes;
+        WriteCountAndBytes(out, bytes.data(), platform::Utf8ToCp1250(text, bytes.data()));
+    } else {
+        const std::string bytes = platform::Utf8ToCp1250(text);
+        WriteCountAndBytes(out, bytes.data(), bytes.size());
+    }
     return 0;
 }
 
 std::int32_t TClStreamReadString(platform::ByteReader& in, std::string& text) {
     std::uint32_t count = 0;
-    std::string bytes;
-    // ReadBytes checks the count against the bytes left before it allocates anything.
-    if (!in.ReadU32(count) || !in.ReadBytes(count, bytes)) return -1;
-    const std::size_t zero = bytes.find('\0');
-    if (zero != std::string::npos) bytes.resize(zero);
-    text = platform::Cp1250ToUtf8(bytes);
+    std::string_view bytes;
+    // The count is checked against the bytes left before anything is allocated, and the
+    // text is converted straight from the reader's bytes.
+    if (!in.ReadU32(count) || !in.ReadView(count, bytes)) return -1;
+    platform::Cp1250ToUtf8(bytes.substr(0, bytes.find('\0')), text);
     return 0;
 }
 

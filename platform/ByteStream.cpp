@@ -54,10 +54,10 @@ bool ByteReader::ReadF64(double& value) {
     return true;
 }
 
-bool ByteReader::ReadBytes(std::size_t n, std::string& out) {
+bool ByteReader::ReadView(std::size_t n, std::string_view& out) {
     const std::uint8_t* at = nullptr;
     if (!Take(n, at)) return false;
-    out.assign(reinterpret_cast<const char*>(at), n);
+    out = std::string_view(reinterpret_cast<const char*>(at), n);
     return true;
 }
 
@@ -89,6 +89,24 @@ void ByteWriter::WriteU32(std::uint32_t value) {
 }
 void ByteWriter::WriteF64(double value) {
     WriteBytes(&value, 8);
+}
+
+bool BufferedSink::Write(const std::uint8_t* data, std::size_t size) {
+    if (size > buffer_.size() - used_ && !Flush()) return false;
+    // A block larger than the buffer goes on in one piece.
+    if (size >= buffer_.size()) {
+        target_.WriteBytes(data, size);
+        return !target_.Failed();
+    }
+    std::memcpy(buffer_.data() + used_, data, size);
+    used_ += size;
+    return true;
+}
+
+bool BufferedSink::Flush() {
+    target_.WriteBytes(buffer_.data(), used_);
+    used_ = 0;
+    return !target_.Failed();
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -19,8 +20,9 @@ class ByteReader {
     bool ReadI32(std::int32_t& value);
     bool ReadU32(std::uint32_t& value);
     bool ReadF64(double& value);
-    // Reads exactly n raw bytes; fails before allocating when fewer remain.
-    bool ReadBytes(std::size_t n, std::string& out);
+    // Takes exactly n raw bytes without copying them: `out` views the reader's bytes and is
+    // valid as long as they are. Fails (leaving `out` alone) when fewer remain.
+    bool ReadView(std::size_t n, std::string_view& out);
     bool ReadInto(std::span<std::uint8_t> out);
 
     std::size_t Position() const { return position_; }
@@ -73,6 +75,24 @@ class ByteWriter {
     ByteSink& sink_;
     std::size_t written_ = 0;
     bool failed_ = false;
+};
+
+// Gathers small writes into blocks before passing them to `target`, so that a file takes a
+// few large writes rather than one per field. Flush passes on the rest; the destructor
+// does not, so bytes of an abandoned write never arrive.
+class BufferedSink final : public ByteSink {
+  public:
+    explicit BufferedSink(ByteWriter& target, std::size_t capacity = 64 * 1024)
+        : target_(target), buffer_(capacity) {}
+
+    bool Write(const std::uint8_t* data, std::size_t size) override;
+    // False when the target has failed, now or before.
+    bool Flush();
+
+  private:
+    ByteWriter& target_;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/Cp1250.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -22,17 +24,42 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+// The UTF-8 form of each byte 0x80..0xFF: its length (2 or 3) and its bytes.
+struct Utf8Sequence {
+    unsigned char length;
+    std::array<char, 3> bytes;
+};
+
+constexpr std::array<Utf8Sequence, 128> MakeDecodingTable() {
+    std::array<Utf8Sequence, 128> table{};
+    for (std::size_t k = 0; k < kHighHalf.size(); ++k) {
+        const char32_t cp = kHighHalf[k];
+        if (cp < 0x800)
+            table[k] = {
+                2, {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}};
+        else
+            table[k] = {
+                3,
+                {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (cp & 0x3F))}};
     }
+    return table;
+}
+
+constexpr std::array<Utf8Sequence, 128> kDecoding = MakeDecodingTable();
+
+// Length of the leading run of bytes below 0x80, eight at a time: texts are mostly ASCII,
+// and such a run is the same in both encodings.
+std::size_t AsciiRun(const char* data, std::size_t size) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    std::size_t n = 0;
+    for (; n + 8 <= size; n += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + n, 8);
+        if ((word & kHighBits) != 0) break;
+    }
+    while (n < size && static_cast<unsigned char>(data[n]) < 0x80) ++n;
+    return n;
 }
 
 // Decodes one UTF-8 sequence at text[i]; a malformed one yields U+FFFD and one byte.
@@ -98,26 +125,73 @@ char EncodeCodePoint(char32_t cp) {
 
 }  // namespace
 
+void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
+    const char* const in = bytes.data();
+    const std::size_t size = bytes.size();
+    const std::size_t ascii = AsciiRun(in, size);
+    if (ascii == size) {
+        out.assign(bytes);
+        return;
+    }
+    // Measured first, so the text takes one allocation at most (none when it fits the old one).
+    std::size_t length = ascii;
+    for (std::size_t i = ascii; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(in[i]);
+        length += b < 0x80 ? 1 : kDecoding[b - 0x80].length;
+    }
+    out.clear();
+    out.resize(length);
+    char* at = out.data();
+    std::memcpy(at, in, ascii);
+    at += ascii;
+    for (std::size_t i = ascii; i < size;) {
+        // in[i] is always a high byte here: each pass ends where an ASCII run does.
+        const Utf8Sequence& sequence = kDecoding[static_cast<unsigned char>(in[i]) - 0x80];
+        std::memcpy(at, sequence.bytes.data(), sequence.length);
+        at += sequence.length;
+        ++i;
+        const std::size_t run = AsciiRun(in + i, size - i);
+        std::memcpy(at, in + i, run);
+        at += run;
+        i += run;
+    }
+}
+
 std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        AppendUtf8(out, b < 0x80 ? char32_t{b} : char32_t{kHighHalf[b - 0x80]});
-    }
+    Cp1250ToUtf8(bytes, out);
     return out;
 }
 
+std::size_t Utf8ToCp1250(std::string_view text, char* out) {
+    char* at = out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t ascii = AsciiRun(text.data() + i, text.size() - i);
+        std::memcpy(at, text.data() + i, ascii);
+        at += ascii;
+        i += ascii;
+        if (i < text.size()) *at++ = EncodeCodePoint(NextCodePoint(text, i));
+    }
+    return static_cast<std::size_t>(at - out);
+}
+
 std::string Utf8ToCp1250(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) out += EncodeCodePoint(NextCodePoint(text, i));
+    std::string out(text.size(), '\0');
+    out.resize(Utf8ToCp1250(text, out.data()));
     return out;
 }
 
 std::size_t Cp1250Length(std::string_view text) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < text.size(); ++n) NextCodePoint(text, i);
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t ascii = AsciiRun(text.data() + i, text.size() - i);
+        n += ascii;
+        i += ascii;
+        if (i < text.size()) {
+            NextCodePoint(text, i);
+            ++n;
+        }
+    }
     return n;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ByteStream.h"
@@ -71,26 +72,34 @@ TEST(ByteReaderTest, ShortReadFailsForGoodAndLeavesTheOutput) {
     EXPECT_FALSE(in.Has(1));
 }
 
-TEST(ByteReaderTest, RawBytes) {
+TEST(ByteReaderTest, RawBytesAreViewedWhereTheyLie) {
     const Bytes bytes = {'a', 0x00, 'b', 0xFF, 5, 6};
     ByteReader in(bytes);
-    std::string text;
-    EXPECT_TRUE(in.ReadBytes(4, text));
-    EXPECT_EQ(text, std::string("a\0b\xFF", 4));
+    std::string_view text;
+    EXPECT_TRUE(in.ReadView(4, text));
+    EXPECT_EQ(text, std::string_view("a\0b\xFF", 4));
+    EXPECT_EQ(static_cast<const void*>(text.data()), static_cast<const void*>(bytes.data()));
     std::array<std::uint8_t, 2> rest{};
     EXPECT_TRUE(in.ReadInto(rest));
     EXPECT_EQ(rest, (std::array<std::uint8_t, 2>{5, 6}));
-    EXPECT_TRUE(in.ReadBytes(0, text));
+    EXPECT_TRUE(in.ReadView(0, text));
     EXPECT_EQ(text, "");
+    EXPECT_FALSE(in.Failed());
 }
 
-TEST(ByteReaderTest, HugeCountFailsWithoutAllocating) {
-    const Bytes bytes = {1, 2};
-    ByteReader in(bytes);
-    std::string text = "kept";
-    EXPECT_FALSE(in.ReadBytes(static_cast<std::size_t>(-1), text));
-    EXPECT_EQ(text, "kept");
-    EXPECT_TRUE(in.Failed());
+TEST(ByteReaderTest, ViewPastTheEndIsRefused) {
+    const Bytes bytes = {1, 2, 3};
+    for (const std::size_t count : {std::size_t{4}, static_cast<std::size_t>(-1)}) {
+        ByteReader in(bytes);
+        std::uint8_t first = 0;
+        ASSERT_TRUE(in.ReadU8(first));
+        const std::string_view kept = "kept";
+        std::string_view text = kept;
+        EXPECT_FALSE(in.ReadView(count, text)) << count;
+        EXPECT_EQ(text.data(), kept.data());
+        EXPECT_TRUE(in.Failed());
+        EXPECT_EQ(in.Position(), 1u);
+    }
 }
 
 TEST(ByteReaderTest, EmptyInput) {
