@@ -3,7 +3,9 @@
 // runs the ratio of each pair is printed: what the model costs over the file itself.
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -99,12 +101,40 @@ void BM_LoadDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond);
 
+// read() until `size` bytes are in or the file ends; the number read.
+std::size_t ReadAll(int fd, std::uint8_t* at, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, at + done, size - done);
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+bool WriteAll(int fd, const std::uint8_t* at, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, at, size);
+        if (n <= 0) return false;
+        at += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A bare read(): the file's size, one buffer of it, the bytes read into it.
 void BM_LoadBaseline(benchmark::State& state) {
     StressFiles& files = Files();
     for (auto _ : state) {
-        std::vector<std::uint8_t> bytes;
-        if (!platform::ReadWholeFile(files.source, bytes)) state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(bytes.data());
+        const int fd = ::open(files.source.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0) state.SkipWithError("open failed");
+        const auto size = static_cast<std::size_t>(status.st_size);
+        const std::unique_ptr<std::uint8_t[]> bytes(new std::uint8_t[size]);
+        if (ReadAll(fd, bytes.get(), size) != files.bytes.size())
+            state.SkipWithError("read failed");
+        ::close(fd);
+        benchmark::DoNotOptimize(bytes.get());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
 }
@@ -118,14 +148,18 @@ void BM_SaveDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
 
-// The same safe write (temporary file, flush, rename) of the bytes as they stand.
+// A bare durable write of the same bytes: a new file in the same folder, write(), fsync(),
+// close() and rename() over the target.
 void BM_SaveBaseline(benchmark::State& state) {
     StressFiles& files = Files();
-    const auto write = [&](platform::ByteWriter& out) {
-        out.WriteBytes(files.bytes.data(), files.bytes.size());
-    };
-    for (auto _ : state)
-        if (!platform::SaveFileAtomically(files.target, write)) state.SkipWithError("write failed");
+    const std::string temporary = (files.folder / "baseline.tmp").string();
+    for (auto _ : state) {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const bool ok = fd >= 0 && WriteAll(fd, files.bytes.data(), files.bytes.size()) &&
+                        ::fsync(fd) == 0 && ::close(fd) == 0 &&
+                        ::rename(temporary.c_str(), files.target.c_str()) == 0;
+        if (!ok) state.SkipWithError("write failed");
+    }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.bytes.size()));
 }
 BENCHMARK(BM_SaveBaseline)->Unit(benchmark::kMillisecond);

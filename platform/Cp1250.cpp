@@ -1,8 +1,10 @@
 #include "platform/Cp1250.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace platform {
 namespace {
@@ -24,40 +26,54 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-// The UTF-8 form of each byte 0x80..0xFF: its length (2 or 3) and its bytes.
+// The UTF-8 form of every byte: its length (1 to 3) and its bytes, padded to four so that
+// each is stored with one fixed-size copy.
 struct Utf8Sequence {
+    std::array<char, 4> bytes;
     unsigned char length;
-    std::array<char, 3> bytes;
 };
 
-constexpr std::array<Utf8Sequence, 128> MakeDecodingTable() {
-    std::array<Utf8Sequence, 128> table{};
+constexpr std::array<Utf8Sequence, 256> MakeDecodingTable() {
+    std::array<Utf8Sequence, 256> table{};
+    for (std::size_t b = 0; b < 0x80; ++b) table[b] = {{static_cast<char>(b), 0, 0, 0}, 1};
     for (std::size_t k = 0; k < kHighHalf.size(); ++k) {
         const char32_t cp = kHighHalf[k];
         if (cp < 0x800)
-            table[k] = {
-                2, {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}};
+            table[0x80 + k] = {
+                {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0, 0},
+                2};
         else
-            table[k] = {
-                3,
+            table[0x80 + k] = {
                 {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                 static_cast<char>(0x80 | (cp & 0x3F))}};
+                 static_cast<char>(0x80 | (cp & 0x3F)), 0},
+                3};
     }
     return table;
 }
 
-constexpr std::array<Utf8Sequence, 128> kDecoding = MakeDecodingTable();
+constexpr std::array<Utf8Sequence, 256> kDecoding = MakeDecodingTable();
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+std::uint64_t LoadWord(const char* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Number of bytes below 0x80 at the start of a word that holds a higher one (little-endian:
+// the first byte is the lowest).
+std::size_t AsciiBytesBefore(std::uint64_t highBits) {
+    return static_cast<std::size_t>(std::countr_zero(highBits)) / 8;
+}
 
 // Length of the leading run of bytes below 0x80, eight at a time: texts are mostly ASCII,
 // and such a run is the same in both encodings.
 std::size_t AsciiRun(const char* data, std::size_t size) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
     std::size_t n = 0;
-    for (; n + 8 <= size; n += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, data + n, 8);
-        if ((word & kHighBits) != 0) break;
-    }
+    for (; n + 8 <= size; n += 8)
+        if (const std::uint64_t high = LoadWord(data + n) & kHighBits; high != 0)
+            return n + AsciiBytesBefore(high);
     while (n < size && static_cast<unsigned char>(data[n]) < 0x80) ++n;
     return n;
 }
@@ -128,33 +144,42 @@ char EncodeCodePoint(char32_t cp) {
 void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
     const char* const in = bytes.data();
     const std::size_t size = bytes.size();
-    const std::size_t ascii = AsciiRun(in, size);
-    if (ascii == size) {
+    std::size_t i = AsciiRun(in, size);
+    if (i == size) {
         out.assign(bytes);
         return;
     }
-    // Measured first, so the text takes one allocation at most (none when it fits the old one).
-    std::size_t length = ascii;
-    for (std::size_t i = ascii; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(in[i]);
-        length += b < 0x80 ? 1 : kDecoding[b - 0x80].length;
-    }
-    out.clear();
-    out.resize(length);
-    char* at = out.data();
-    std::memcpy(at, in, ascii);
-    at += ascii;
-    for (std::size_t i = ascii; i < size;) {
-        // in[i] is always a high byte here: each pass ends where an ASCII run does.
-        const Utf8Sequence& sequence = kDecoding[static_cast<unsigned char>(in[i]) - 0x80];
-        std::memcpy(at, sequence.bytes.data(), sequence.length);
+    // Decoded into a buffer large enough for three bytes a byte (and the padding of the last
+    // copy), then copied: one pass, and the text takes exactly the storage it needs.
+    constexpr std::size_t kOnStack = 256;
+    std::array<char, 3 * kOnStack + 8> onStack;
+    std::unique_ptr<char[]> onHeap(size > kOnStack ? new char[3 * size + 8] : nullptr);
+    char* const buffer = onHeap ? onHeap.get() : onStack.data();
+    std::memcpy(buffer, in, i);
+    char* at = buffer + i;
+    const auto decodeOne = [&] {
+        const Utf8Sequence& sequence = kDecoding[static_cast<unsigned char>(in[i++])];
+        std::memcpy(at, sequence.bytes.data(), sequence.bytes.size());
         at += sequence.length;
-        ++i;
-        const std::size_t run = AsciiRun(in + i, size - i);
-        std::memcpy(at, in + i, run);
-        at += run;
+    };
+    // Eight bytes at a time: all copied at once, then only the ASCII ones before the first
+    // high byte kept (the output has room: it is never shorter than the input so far).
+    while (i + 8 <= size) {
+        const std::uint64_t word = LoadWord(in + i);
+        std::memcpy(at, &word, sizeof word);
+        const std::uint64_t high = word & kHighBits;
+        if (high == 0) {
+            i += 8;
+            at += 8;
+            continue;
+        }
+        const std::size_t run = AsciiBytesBefore(high);
         i += run;
+        at += run;
+        decodeOne();
     }
+    while (i < size) decodeOne();
+    out.assign(buffer, static_cast<std::size_t>(at - buffer));
 }
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
@@ -164,14 +189,27 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
 }
 
 std::size_t Utf8ToCp1250(std::string_view text, char* out) {
+    const char* const in = text.data();
+    const std::size_t size = text.size();
     char* at = out;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t ascii = AsciiRun(text.data() + i, text.size() - i);
-        std::memcpy(at, text.data() + i, ascii);
-        at += ascii;
-        i += ascii;
-        if (i < text.size()) *at++ = EncodeCodePoint(NextCodePoint(text, i));
+    std::size_t i = 0;
+    // ASCII eight bytes at a time, as in decoding; the output never runs ahead of the input,
+    // so the word stored always fits.
+    while (i + 8 <= size) {
+        const std::uint64_t word = LoadWord(in + i);
+        std::memcpy(at, &word, sizeof word);
+        const std::uint64_t high = word & kHighBits;
+        if (high == 0) {
+            i += 8;
+            at += 8;
+            continue;
+        }
+        const std::size_t run = AsciiBytesBefore(high);
+        i += run;
+        at += run;
+        *at++ = EncodeCodePoint(NextCodePoint(text, i));
     }
+    while (i < size) *at++ = EncodeCodePoint(NextCodePoint(text, i));
     return static_cast<std::size_t>(at - out);
 }
 

@@ -117,6 +117,34 @@ TEST(StringReadTest, HugeCountIsRefusedBeforeAllocating) {
     EXPECT_EQ(text, "kept");
 }
 
+TEST(StringReadTest, CountOnePastTheEndIsRefusedAndATextEndingTheDataIsRead) {
+    Bytes bytes = {0x04, 0, 0, 0, 'a', 0xB3, 'c'};
+    {
+        platform::ByteReader in(bytes);
+        std::string text = "kept";
+        EXPECT_EQ(TClStreamReadString(in, text), -1);
+        EXPECT_EQ(text, "kept");
+    }
+    bytes.push_back(0xE6);
+    platform::ByteReader in(bytes);
+    std::string text;
+    EXPECT_EQ(TClStreamReadString(in, text), 0);
+    EXPECT_EQ(text, "ałcć");
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST(StringReadTest, LongTextsRoundTripInBothDirections) {
+    // Longer than any short-text buffer, with code-page letters across it.
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "Zażółć gęślą jaźń ";
+    const Bytes written = Written(text);
+    ASSERT_EQ(written.size(), 4u + 200 * 18);
+    platform::ByteReader in(written);
+    std::string read;
+    EXPECT_EQ(TClStreamReadString(in, read), 0);
+    EXPECT_EQ(read, text);
+}
+
 // --- Comparing ---------------------------------------------------------------------------
 
 TEST(StringsEqualTest, ExactBytesOnly) {

@@ -147,4 +147,50 @@ TEST(ByteWriterTest, EmptyWriteDoesNotReachTheSink) {
     EXPECT_EQ(sink.calls, 0);
 }
 
+// --- Buffered sink -----------------------------------------------------------------------
+
+TEST(BufferedSinkTest, GathersWritesIntoBlocksAndPassesLargeOnesWhole) {
+    LimitedSink file(100);
+    ByteWriter target(file);
+    platform::BufferedSink blocks(target, 5);
+    ByteWriter out(blocks);
+    out.WriteU8(1);
+    out.WriteU8(2);
+    out.WriteU8(3);
+    EXPECT_EQ(file.calls, 0);
+    out.WriteU32(0x07060504);  // does not fit: the three go first, then it waits
+    EXPECT_EQ(file.bytes, (Bytes{1, 2, 3}));
+    const std::uint8_t large[] = {8, 9, 10, 11, 12};
+    out.WriteBytes(large, sizeof large);
+    EXPECT_EQ(file.calls, 3);
+    EXPECT_TRUE(blocks.Flush());
+    EXPECT_EQ(file.bytes, (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_FALSE(out.Failed());
+    EXPECT_EQ(target.Written(), 12u);
+}
+
+TEST(BufferedSinkTest, TargetFailureReachesTheWriter) {
+    LimitedSink file(0);
+    ByteWriter target(file);
+    platform::BufferedSink blocks(target, 6);
+    ByteWriter out(blocks);
+    out.WriteU32(1);
+    EXPECT_FALSE(out.Failed());  // still gathered
+    out.WriteU32(2);  // no room: the first four go on, and are refused
+    EXPECT_TRUE(out.Failed());
+    EXPECT_FALSE(blocks.Flush());
+    EXPECT_TRUE(target.Failed());
+}
+
+TEST(BufferedSinkTest, UnflushedBytesNeverArrive) {
+    LimitedSink file(10);
+    ByteWriter target(file);
+    {
+        platform::BufferedSink blocks(target);
+        ByteWriter out(blocks);
+        out.WriteU32(1);
+    }
+    EXPECT_EQ(file.calls, 0);
+}
+
 }  // namespace

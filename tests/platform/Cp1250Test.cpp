@@ -81,6 +81,84 @@ TEST(Cp1250Test, MalformedUtf8BecomesOneQuestionMarkPerByte) {
     }
 }
 
+// The single-byte reference both directions must agree with, whatever runs they take.
+std::string DecodeByteByByte(const std::string& bytes) {
+    std::string text;
+    for (const char c : bytes) text += Cp1250ToUtf8(std::string(1, c));
+    return text;
+}
+
+TEST(Cp1250Test, AsciiRunsOfEveryLengthAroundAHighByteAtEveryPlace) {
+    // Runs of 0..19 bytes cross the eight-byte steps at every offset.
+    for (std::size_t before = 0; before < 20; ++before)
+        for (std::size_t after = 0; after < 20; ++after) {
+            const std::string bytes =
+                std::string(before, 'a') + "\xB3" + std::string(after, 'z');  // "ł"
+            const std::string text = std::string(before, 'a') + "ł" + std::string(after, 'z');
+            EXPECT_EQ(Cp1250ToUtf8(bytes), text) << before << " " << after;
+            EXPECT_EQ(Utf8ToCp1250(text), bytes) << before << " " << after;
+        }
+}
+
+TEST(Cp1250Test, PlainAsciiPassesUnchangedAtEveryLength) {
+    std::string ascii;
+    for (int n = 0; n < 40; ++n) {
+        EXPECT_EQ(Cp1250ToUtf8(ascii), ascii);
+        EXPECT_EQ(Utf8ToCp1250(ascii), ascii);
+        EXPECT_EQ(Cp1250Length(ascii), ascii.size());
+        ascii += static_cast<char>(n * 3 % 0x80);  // control characters and zero bytes too
+    }
+}
+
+TEST(Cp1250Test, MixedTextMatchesTheByteByByteConversion) {
+    const std::string bytes = AllBytes() +
+                              "Zadania 1\x96"
+                              "5, Rozdzia\xB3 3.\r\n" +
+                              AllBytes() + std::string(300, 'x') + "\x80\x81\xFF" +
+                              std::string(9, '\xE6');
+    const std::string text = Cp1250ToUtf8(bytes);
+    EXPECT_EQ(text, DecodeByteByByte(bytes));
+    EXPECT_EQ(Utf8ToCp1250(text), bytes);
+    EXPECT_EQ(Cp1250Length(text), bytes.size());
+}
+
+TEST(Cp1250Test, EveryHighByteAtEveryOffsetOfAWord) {
+    for (int b = 0x80; b < 0x100; ++b)
+        for (std::size_t offset = 0; offset < 9; ++offset) {
+            std::string bytes = std::string(offset, '.') + static_cast<char>(b) + "........";
+            const std::string text = Cp1250ToUtf8(bytes);
+            EXPECT_EQ(text, DecodeByteByByte(bytes)) << b << " " << offset;
+            EXPECT_EQ(Utf8ToCp1250(text), bytes) << b << " " << offset;
+        }
+}
+
+TEST(Cp1250Test, MalformedUtf8InsideLongAsciiRuns) {
+    const std::string run(11, 'r');
+    EXPECT_EQ(Utf8ToCp1250(run + "\xC5" + run), run + "?" + run);
+    EXPECT_EQ(Utf8ToCp1250(run + "\xE2\x82" + run + "\xF0"), run + "??" + run + "?");
+    EXPECT_EQ(Utf8ToCp1250(run + "\xC0\xAF" + run), run + "??" + run);
+    EXPECT_EQ(Utf8ToCp1250(run + "😀" + run + "ą"), run + "?" + run + "\xB9");
+}
+
+TEST(Cp1250Test, ConvertingIntoATextReplacesItsContent) {
+    std::string out = std::string(100, '#');
+    platform::Cp1250ToUtf8("Kartk\xF3wka", out);
+    EXPECT_EQ(out, "Kartkówka");
+    platform::Cp1250ToUtf8("abc", out);
+    EXPECT_EQ(out, "abc");
+    platform::Cp1250ToUtf8("", out);
+    EXPECT_EQ(out, "");
+    const std::string longText = std::string(1000, '\xB3');
+    platform::Cp1250ToUtf8(longText, out);
+    EXPECT_EQ(out, DecodeByteByByte(longText));
+
+    // The buffer holds as many bytes as the UTF-8 text; only the count returned is written.
+    const std::string text = "Żółw i ąę";
+    std::string bytes(text.size(), '#');
+    bytes.resize(platform::Utf8ToCp1250(text, bytes.data()));
+    EXPECT_EQ(bytes, "\xAF\xF3\xB3w i \xB9\xEA");
+}
+
 TEST(Cp1250Test, EmptyText) {
     EXPECT_EQ(Cp1250ToUtf8(""), "");
     EXPECT_EQ(Utf8ToCp1250(""), "");
