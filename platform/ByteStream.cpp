@@ -1,65 +1,8 @@
 #include "platform/ByteStream.h"
 
-#include <bit>
 #include <cstring>
 
 namespace platform {
-namespace {
-
-template <typename T>
-T FromLittleEndian(const std::uint8_t* at) {
-    static_assert(std::endian::native == std::endian::little, "little-endian host expected");
-    T value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
-
-}  // namespace
-
-bool ByteReader::Take(std::size_t n, const std::uint8_t*& at) {
-    if (!Has(n)) {
-        failed_ = true;
-        return false;
-    }
-    at = bytes_.data() + position_;
-    position_ += n;
-    return true;
-}
-
-bool ByteReader::ReadU8(std::uint8_t& value) {
-    const std::uint8_t* at = nullptr;
-    if (!Take(1, at)) return false;
-    value = *at;
-    return true;
-}
-
-bool ByteReader::ReadI32(std::int32_t& value) {
-    const std::uint8_t* at = nullptr;
-    if (!Take(4, at)) return false;
-    value = FromLittleEndian<std::int32_t>(at);
-    return true;
-}
-
-bool ByteReader::ReadU32(std::uint32_t& value) {
-    const std::uint8_t* at = nullptr;
-    if (!Take(4, at)) return false;
-    value = FromLittleEndian<std::uint32_t>(at);
-    return true;
-}
-
-bool ByteReader::ReadF64(double& value) {
-    const std::uint8_t* at = nullptr;
-    if (!Take(8, at)) return false;
-    value = FromLittleEndian<double>(at);
-    return true;
-}
-
-bool ByteReader::ReadView(std::size_t n, std::string_view& out) {
-    const std::uint8_t* at = nullptr;
-    if (!Take(n, at)) return false;
-    out = std::string_view(reinterpret_cast<const char*>(at), n);
-    return true;
-}
 
 bool ByteReader::ReadInto(std::span<std::uint8_t> out) {
     const std::uint8_t* at = nullptr;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,13 +18,19 @@ class ByteReader {
   public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
-    bool ReadU8(std::uint8_t& value);
-    bool ReadI32(std::int32_t& value);
-    bool ReadU32(std::uint32_t& value);
-    bool ReadF64(double& value);
+    // Defined here: a document's load is mostly these calls.
+    bool ReadU8(std::uint8_t& value) { return Read(value); }
+    bool ReadI32(std::int32_t& value) { return Read(value); }
+    bool ReadU32(std::uint32_t& value) { return Read(value); }
+    bool ReadF64(double& value) { return Read(value); }
     // Takes exactly n raw bytes without copying them: `out` views the reader's bytes and is
     // valid as long as they are. Fails (leaving `out` alone) when fewer remain.
-    bool ReadView(std::size_t n, std::string_view& out);
+    bool ReadView(std::size_t n, std::string_view& out) {
+        const std::uint8_t* at = nullptr;
+        if (!Take(n, at)) return false;
+        out = std::string_view(reinterpret_cast<const char*>(at), n);
+        return true;
+    }
     bool ReadInto(std::span<std::uint8_t> out);
 
     std::size_t Position() const { return position_; }
@@ -32,7 +40,25 @@ class ByteReader {
     bool Has(std::size_t n) const { return !failed_ && Remaining() >= n; }
 
   private:
-    bool Take(std::size_t n, const std::uint8_t*& at);
+    bool Take(std::size_t n, const std::uint8_t*& at) {
+        if (!Has(n)) {
+            failed_ = true;
+            return false;
+        }
+        at = bytes_.data() + position_;
+        position_ += n;
+        return true;
+    }
+
+    // A little-endian value, as the host stores it.
+    template <typename T>
+    bool Read(T& value) {
+        static_assert(std::endian::native == std::endian::little, "little-endian host expected");
+        const std::uint8_t* at = nullptr;
+        if (!Take(sizeof value, at)) return false;
+        std::memcpy(&value, at, sizeof value);
+        return true;
+    }
 
     std::span<const std::uint8_t> bytes_;
     std::size_t position_ = 0;
