@@ -87,6 +87,19 @@ TEST(StringReadTest, TextEndsAtTheFirstZeroByte) {
     EXPECT_EQ(in.Position(), 9u);  // all five counted bytes are consumed
 }
 
+TEST(StringReadTest, ZeroByteIsFoundAtEveryPlaceOfALongText) {
+    for (std::size_t zero = 0; zero < 20; ++zero) {
+        Bytes bytes = {20, 0, 0, 0};
+        for (std::size_t i = 0; i < 20; ++i)
+            bytes.push_back(i == zero ? 0x00 : static_cast<std::uint8_t>(i % 2 ? 'x' : 0x80 + i));
+        platform::ByteReader in(bytes);
+        std::string text;
+        EXPECT_EQ(TClStreamReadString(in, text), 0);
+        EXPECT_EQ(platform::Cp1250Length(text), zero);
+        EXPECT_EQ(in.Remaining(), 0u);
+    }
+}
+
 TEST(StringReadTest, EveryNonZeroByteSurvivesReadAndWrite) {
     Bytes bytes = {0xFF, 0, 0, 0};
     for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
