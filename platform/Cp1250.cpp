@@ -209,7 +209,12 @@ std::size_t Utf8ToCp1250(std::string_view text, char* out) {
         at += run;
         *at++ = EncodeCodePoint(NextCodePoint(text, i));
     }
-    while (i < size) *at++ = EncodeCodePoint(NextCodePoint(text, i));
+    while (i < size) {
+        if (static_cast<unsigned char>(in[i]) < 0x80)
+            *at++ = in[i++];
+        else
+            *at++ = EncodeCodePoint(NextCodePoint(text, i));
+    }
     return static_cast<std::size_t>(at - out);
 }
 
