@@ -176,7 +176,7 @@ TEST(BufferedSinkTest, TargetFailureReachesTheWriter) {
     ByteWriter out(blocks);
     out.WriteU32(1);
     EXPECT_FALSE(out.Failed());  // still gathered
-    out.WriteU32(2);  // no room: the first four go on, and are refused
+    out.WriteU32(2);             // no room: the first four go on, and are refused
     EXPECT_TRUE(out.Failed());
     EXPECT_FALSE(blocks.Flush());
     EXPECT_TRUE(target.Failed());
