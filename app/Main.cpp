@@ -9,6 +9,10 @@
 
 #include "app/AboutForm.h"
 #include "app/MainRoutines.h"
+#include "app/SubjectInfoForm.h"
+#include "app/SubjectModifyForm.h"
+#include "app/SubjectsAddForm.h"
+#include "app/SubjectsDeleteForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -228,6 +232,10 @@ void TMainForm::ConnectCommands() {
         {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
         {ui->mExit, &TMainForm::mExitClick, {}},
         {ui->mAbout, &TMainForm::mAboutClick, {}},
+        {ui->mSubjectAdd, &TMainForm::mSubjectAddClick, {}},
+        {ui->mSubjectModify, &TMainForm::mSubjectModifyClick, {}},
+        {ui->mSubjectDel, &TMainForm::mSubjectDelClick, {}},
+        {ui->mSubjectInfo, &TMainForm::mSubjectInfoClick, {ui->SpeedButton3}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);

@@ -24,6 +24,10 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+class TSubjectInfoForm;
+class TSubjectModifyForm;
+class TSubjectsAddForm;
+class TSubjectsDeleteForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -112,9 +116,21 @@ class TMainForm : public QMainWindow, public TMainServices {
     void btnSetLessonPlanForTomorrowClick();
     void cbSubjectChange();
 
+    // The grade book: subjects and the subject card.
+    void mSubjectAddClick();
+    void mSubjectModifyClick();
+    void mSubjectDelClick();
+    void mSubjectInfoClick();
+
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+
+    // The grade book's windows.
+    std::unique_ptr<TSubjectsAddForm> SubjectsAddForm;
+    std::unique_ptr<TSubjectsDeleteForm> SubjectsDeleteForm;
+    std::unique_ptr<TSubjectModifyForm> SubjectModifyForm;
+    std::unique_ptr<TSubjectInfoForm> SubjectInfoForm;
 };
