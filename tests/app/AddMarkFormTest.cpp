@@ -98,7 +98,7 @@ TEST_F(AddMarkFormTest, TheLastMarkPressedIsAppended) {
 }
 
 TEST_F(AddMarkFormTest, EveryButtonGivesItsCode) {
-    const std::pair<QToolButton * Ui::TAddMarkForm::*, int> codes[] = {
+    const std::pair<platform::SpeedButton * Ui::TAddMarkForm::*, int> codes[] = {
         {&Ui::TAddMarkForm::btn1, 0},   {&Ui::TAddMarkForm::btn1m, 1},
         {&Ui::TAddMarkForm::btn1p, 2},  {&Ui::TAddMarkForm::btn2, 3},
         {&Ui::TAddMarkForm::btn2m, 4},  {&Ui::TAddMarkForm::btn2p, 5},

@@ -23,7 +23,7 @@ void ClickCell(platform::StringGrid& grid, int col, int row) {
 }
 
 // Picks a mark in the keypad that "..." opens, or cancels it when `button` is null.
-void PickThroughKeypad(QPushButton& selectMark, QToolButton* Ui::TAddMarkForm::*button) {
+void PickThroughKeypad(QPushButton& selectMark, platform::SpeedButton* Ui::TAddMarkForm::*button) {
     testing_support::ExpectModal<TAddMarkForm>([&] { selectMark.click(); },
                                                [&](TAddMarkForm& keypad) {
                                                    if (button == nullptr) {

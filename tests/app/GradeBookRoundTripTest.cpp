@@ -21,7 +21,7 @@ namespace {
 
 constexpr unsigned kQuestion = platform::mb::YesNo | platform::mb::IconQuestion;
 
-void AddMark(Ui::TMainForm& ui, QToolButton* Ui::TAddMarkForm::*button) {
+void AddMark(Ui::TMainForm& ui, platform::SpeedButton* Ui::TAddMarkForm::*button) {
     testing_support::ExpectModal<TAddMarkForm>([&] { ui.mAddMark->trigger(); },
                                                [&](TAddMarkForm& keypad) {
                                                    (keypad.Ui().*button)->click();

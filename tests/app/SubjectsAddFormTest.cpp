@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
 #include "ui_Main.h"
 #include "ui_SubjectsAddForm.h"
 
@@ -87,6 +88,23 @@ TEST_F(SubjectsAddFormTest, NoAddsNothingAndASecondYesAddsTheSameSubjectAgain) {
     ASSERT_EQ(2, document.Subjects.Count);
     EXPECT_EQ("", document.Subjects.Get(1)->Name);
     EXPECT_EQ(1, document.Subjects.Get(1)->InAverage);
+}
+
+TEST_F(SubjectsAddFormTest, TypedTextsKeepToWhatTheDocumentFileCanHold) {
+    // Cyrillic is outside the document's code page; Polish letters and the euro sign are in it.
+    ui().editName->setFocus();
+    user_input::Type(*ui().editName, QString::fromUtf8("Żaba жx"));
+    ui().edTeacher->setFocus();
+    user_input::Type(*ui().edTeacher, QString::fromUtf8("Ćma ж€"));
+    ui().memoComment->setFocus();
+    user_input::Type(*ui().memoComment, QString::fromUtf8("łyżwy ж"));
+    boxes.Expect("Czy napewno chesz dodać przedmiot Żaba x ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnAddSubject->click();
+    ASSERT_EQ(1, document.Subjects.Count);
+    EXPECT_EQ("Żaba x", document.Subjects.Get(0)->Name);
+    EXPECT_EQ("Ćma €", document.Subjects.Get(0)->Teacher);
+    EXPECT_EQ("łyżwy ", document.Subjects.Get(0)->Comment);
 }
 
 TEST_F(SubjectsAddFormTest, ExitClosesWithoutAsking) {
