@@ -8,7 +8,14 @@
 #include <QTextOption>
 
 #include "app/AboutForm.h"
+#include "app/AddMarkForm.h"
+#include "app/FinalMarksEditorForm.h"
 #include "app/MainRoutines.h"
+#include "app/MarksEditorForm.h"
+#include "app/SubjectInfoForm.h"
+#include "app/SubjectModifyForm.h"
+#include "app/SubjectsAddForm.h"
+#include "app/SubjectsDeleteForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -228,6 +235,13 @@ void TMainForm::ConnectCommands() {
         {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
         {ui->mExit, &TMainForm::mExitClick, {}},
         {ui->mAbout, &TMainForm::mAboutClick, {}},
+        {ui->mFinalMarks, &TMainForm::mFinalMarksClick, {ui->btnFinalMarks}},
+        {ui->mSubjectAdd, &TMainForm::mSubjectAddClick, {}},
+        {ui->mSubjectModify, &TMainForm::mSubjectModifyClick, {}},
+        {ui->mSubjectDel, &TMainForm::mSubjectDelClick, {}},
+        {ui->mSubjectInfo, &TMainForm::mSubjectInfoClick, {ui->SpeedButton3}},
+        {ui->mAddMark, &TMainForm::mAddMarkClick, {ui->SpeedButton10}},
+        {ui->mAddDelMark, &TMainForm::mAddDelMarkClick, {ui->SpeedButton1}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);

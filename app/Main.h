@@ -24,6 +24,13 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+class TAddMarkForm;
+class TFinalMarksEditorForm;
+class TMarksEditorForm;
+class TSubjectInfoForm;
+class TSubjectModifyForm;
+class TSubjectsAddForm;
+class TSubjectsDeleteForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -112,9 +119,29 @@ class TMainForm : public QMainWindow, public TMainServices {
     void btnSetLessonPlanForTomorrowClick();
     void cbSubjectChange();
 
+    // The grade book: subjects, the subject card, the mark keypad and the marks editors.
+    void mSubjectAddClick();
+    void mSubjectModifyClick();
+    void mSubjectDelClick();
+    void mSubjectInfoClick();
+    void mAddMarkClick();
+    void mAddDelMarkClick();
+    void mFinalMarksClick();
+    // The one keypad, shared by the main window and both marks editors.
+    TAddMarkForm& Keypad();
+
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+
+    // The grade book's windows.
+    std::unique_ptr<TAddMarkForm> AddMarkForm;
+    std::unique_ptr<TSubjectsAddForm> SubjectsAddForm;
+    std::unique_ptr<TSubjectsDeleteForm> SubjectsDeleteForm;
+    std::unique_ptr<TSubjectModifyForm> SubjectModifyForm;
+    std::unique_ptr<TSubjectInfoForm> SubjectInfoForm;
+    std::unique_ptr<TMarksEditorForm> MarksEditorForm;
+    std::unique_ptr<TFinalMarksEditorForm> FinalMarksEditorForm;
 };

@@ -62,4 +62,18 @@ void ExpectModalWindow(const std::function<void()>& open,
     if (!handled) ADD_FAILURE() << what << " was not shown";
 }
 
+void ExpectNoModal(const std::function<void()>& open, const std::string& what) {
+    QWidget* outer = QApplication::activeModalWidget();
+    QTimer poll;
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == outer) return;
+        ADD_FAILURE() << what << " opened " << modal->metaObject()->className();
+        CloseModal(*modal);
+    });
+    poll.start();
+    open();
+}
+
 }  // namespace testing_support

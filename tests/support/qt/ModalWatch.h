@@ -16,6 +16,10 @@ void ExpectModalWindow(const std::function<void()>& open,
                        const std::function<bool(QWidget&)>& matches,
                        const std::function<void(QWidget&)>& handle, const std::string& what);
 
+// Runs `open`, which must show no modal window; one that appears fails the test and is closed,
+// so a command that should do nothing cannot hang the test either.
+void ExpectNoModal(const std::function<void()>& open, const std::string& what);
+
 template <class Form>
 void ExpectModal(const std::function<void()>& open, const std::function<void(Form&)>& handle) {
     ExpectModalWindow(

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "app/AddMarkForm.h"
+#include "app/FinalMarksEditorForm.h"
+#include "app/SubjectModifyForm.h"
+#include "app/SubjectsAddForm.h"
+#include "platform/qt/CheckBox.h"
+#include "platform/qt/Edit.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/StringGrid.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_AddMarkForm.h"
+#include "ui_FinalMarksEditorForm.h"
+#include "ui_SubjectModifyForm.h"
+#include "ui_SubjectsAddForm.h"
+
+namespace {
+
+constexpr unsigned kQuestion = platform::mb::YesNo | platform::mb::IconQuestion;
+
+void AddMark(Ui::TMainForm& ui, platform::SpeedButton* Ui::TAddMarkForm::*button) {
+    testing_support::ExpectModal<TAddMarkForm>([&] { ui.mAddMark->trigger(); },
+                                               [&](TAddMarkForm& keypad) {
+                                                   (keypad.Ui().*button)->click();
+                                                   keypad.Ui().btnAccept->click();
+                                               });
+}
+
+}  // namespace
+
+// The pupil's road: subjects added and changed, marks and a final mark entered through the
+// windows, then saved, give the file of the same document built in code; reloading it and
+// saving again changes no byte.
+TEST_F(MainWindowTest, AGradeBookEditedThroughTheWindowsSavesAsBuiltInCode) {
+    TMainForm& form = Open();
+    form.show();
+    boxes.Expect("Czy napewno chesz dodać przedmiot Matematyka ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    boxes.Expect("Czy napewno chesz dodać przedmiot Religia ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectsAddForm>(
+        [&] { ui().mSubjectAdd->trigger(); },
+        [](TSubjectsAddForm& dialog) {
+            dialog.Ui().editName->setText("Matematyka");
+            dialog.Ui().edTeacher->setText("Kowalska");
+            dialog.Ui().memoComment->SetText("Cyrkiel\r\nEkierka");
+            dialog.Ui().btnAddSubject->click();
+            dialog.Ui().editName->setText("Religia");
+            dialog.Ui().edTeacher->clear();
+            dialog.Ui().memoComment->SetText("");
+            dialog.Ui().checkInAverage->SetChecked(false);
+            dialog.Ui().btnAddSubject->click();
+            dialog.Ui().btnExit->click();
+        });
+
+    AddMark(ui(), &Ui::TAddMarkForm::btn5);
+    AddMark(ui(), &Ui::TAddMarkForm::btn3m);
+
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Matematyka?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectModifyForm>([&] { ui().mSubjectModify->trigger(); },
+                                                     [](TSubjectModifyForm& dialog) {
+                                                         dialog.Ui().edTeacher->setText("Nowak");
+                                                         dialog.Ui().btnModify->click();
+                                                         dialog.Ui().btnExit->click();
+                                                     });
+
+    testing_support::ExpectModal<TFinalMarksEditorForm>(
+        [&] { ui().mFinalMarks->trigger(); },
+        [](TFinalMarksEditorForm& editor) {
+            platform::StringGrid& grid = *editor.Ui().SubjectsList;
+            user_input::Click(*grid.viewport(),
+                              grid.visualRect(grid.model()->index(1, 0)).center());
+            testing_support::ExpectModal<TAddMarkForm>([&] { editor.Ui().btnSelectMark->click(); },
+                                                       [](TAddMarkForm& keypad) {
+                                                           keypad.Ui().btn6->click();
+                                                           keypad.Ui().btnAccept->click();
+                                                       });
+            editor.Ui().btnOK->click();
+        });
+    ASSERT_TRUE(form.IsModified());
+
+    TDataFile built;
+    testing_support::MakeNew(built);
+    testing_support::AddSubject(built, "Matematyka", {12, 7}, 1, kNoFinalMark, "Nowak",
+                                "Cyrkiel\r\nEkierka");
+    testing_support::AddSubject(built, "Religia", {}, 0, 15);
+
+    const std::string edited = programDir.File("edited.ocn");
+    const std::string expected = programDir.File("built.ocn");
+    const std::string again = programDir.File("again.ocn");
+    ASSERT_EQ(0, form.DataFile.SaveToFile(edited));
+    ASSERT_EQ(0, built.SaveToFile(expected));
+    EXPECT_EQ(testing_support::ReadBytes(expected), testing_support::ReadBytes(edited));
+
+    TDataFile reloaded;
+    ASSERT_EQ(0, reloaded.LoadFromFile(edited));
+    ASSERT_EQ(0, reloaded.SaveToFile(again));
+    EXPECT_EQ(testing_support::ReadBytes(edited), testing_support::ReadBytes(again));
+}
