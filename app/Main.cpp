@@ -8,7 +8,14 @@
 #include <QTextOption>
 
 #include "app/AboutForm.h"
+#include "app/AlarmSettingsForm.h"
+#include "app/AlarmsForm.h"
+#include "app/GeneralStatisticsForm.h"
+#include "app/LessonPlanForm.h"
 #include "app/MainRoutines.h"
+#include "app/MarksValuesForm.h"
+#include "app/StudentDataForm.h"
+#include "app/SubjectStatisticsForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -228,6 +235,13 @@ void TMainForm::ConnectCommands() {
         {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
         {ui->mExit, &TMainForm::mExitClick, {}},
         {ui->mAbout, &TMainForm::mAboutClick, {}},
+        {ui->mSubjectStat, &TMainForm::mSubjectStatClick, {ui->SpeedButton2}},
+        {ui->mStat, &TMainForm::mStatClick, {ui->btnStatistcs}},
+        {ui->mAlarms, &TMainForm::mAlarmsClick, {ui->btnAlarms}},
+        {ui->mSetMarksValues, &TMainForm::mSetMarksValuesClick, {}},
+        {ui->mSetAlarm, &TMainForm::mSetAlarmClick, {}},
+        {ui->mSetStudentData, &TMainForm::mSetStudentDataClick, {}},
+        {ui->mLessonPlan, &TMainForm::smLessonPlanClick, {ui->btnLessonPlan}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);

@@ -24,6 +24,13 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+class TSubjectStatisticsForm;
+class TGeneralStatisticsForm;
+class TAlarmsForm;
+class TMarksValuesForm;
+class TAlarmSettingsForm;
+class TStudentDataForm;
+class TLessonPlanForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -112,9 +119,26 @@ class TMainForm : public QMainWindow, public TMainServices {
     void btnSetLessonPlanForTomorrowClick();
     void cbSubjectChange();
 
+    // Statistics, alarms, mark values, alarm threshold, pupil data, lesson plan and options
+    // (MainToolCommands.cpp).
+    void mSubjectStatClick();
+    void mStatClick();
+    void mAlarmsClick();
+    void mSetMarksValuesClick();
+    void mSetAlarmClick();
+    void mSetStudentDataClick();
+    void smLessonPlanClick();
+
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+    std::unique_ptr<TSubjectStatisticsForm> SubjectStatisticsForm;
+    std::unique_ptr<TGeneralStatisticsForm> GeneralStatisticsForm;
+    std::unique_ptr<TAlarmsForm> AlarmsForm;
+    std::unique_ptr<TMarksValuesForm> MarksValuesForm;
+    std::unique_ptr<TAlarmSettingsForm> AlarmSettingsForm;
+    std::unique_ptr<TStudentDataForm> StudentDataForm;
+    std::unique_ptr<TLessonPlanForm> LessonPlanForm;
 };
