@@ -14,6 +14,7 @@
 #include "app/LessonPlanForm.h"
 #include "app/MainRoutines.h"
 #include "app/MarksValuesForm.h"
+#include "app/ProgramOptionsForm.h"
 #include "app/StudentDataForm.h"
 #include "app/SubjectStatisticsForm.h"
 #include "platform/Files.h"
@@ -242,6 +243,7 @@ void TMainForm::ConnectCommands() {
         {ui->mSetAlarm, &TMainForm::mSetAlarmClick, {}},
         {ui->mSetStudentData, &TMainForm::mSetStudentDataClick, {}},
         {ui->mLessonPlan, &TMainForm::smLessonPlanClick, {ui->btnLessonPlan}},
+        {ui->mOptions, &TMainForm::mOptionsClick, {ui->btnOptions}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);

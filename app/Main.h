@@ -31,6 +31,7 @@ class TMarksValuesForm;
 class TAlarmSettingsForm;
 class TStudentDataForm;
 class TLessonPlanForm;
+class TProgramOptionsForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -128,6 +129,7 @@ class TMainForm : public QMainWindow, public TMainServices {
     void mSetAlarmClick();
     void mSetStudentDataClick();
     void smLessonPlanClick();
+    void mOptionsClick();
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
@@ -141,4 +143,5 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<TAlarmSettingsForm> AlarmSettingsForm;
     std::unique_ptr<TStudentDataForm> StudentDataForm;
     std::unique_ptr<TLessonPlanForm> LessonPlanForm;
+    std::unique_ptr<TProgramOptionsForm> ProgramOptionsForm;
 };

@@ -6,6 +6,7 @@
 #include "app/LessonPlanForm.h"
 #include "app/Main.h"
 #include "app/MarksValuesForm.h"
+#include "app/ProgramOptionsForm.h"
 #include "app/StudentDataForm.h"
 #include "app/SubjectStatisticsForm.h"
 
@@ -41,4 +42,9 @@ void TMainForm::mSetStudentDataClick() {
 void TMainForm::smLessonPlanClick() {
     ShowCentred(LessonPlanForm, DataFile, *this, this);
     RefreshLessonPlan();
+}
+
+void TMainForm::mOptionsClick() {
+    ShowCentred(ProgramOptionsForm, DataFile, *this, this);
+    RefreshAll();
 }
