@@ -107,7 +107,9 @@ TEST_F(ProgramOptionsTest, TheColourDialogOpensOnTheColourLastConfirmedInIt) {
 
 TEST_F(ProgramOptionsTest, ColoursKeepAllTheirBitsUnlessPicked) {
     document.Settings.TimeTableColors[ttBackground] = 0x80000005;  // a system colour
+    form.close();
     form.show();
+    EXPECT_EQ(0x80000005u, Swatch(ttBackground).Color());
     colors.ExpectPick(0x00FF00);
     ClickOn(Swatch(ttEvent));
     ui().btnOK->click();
