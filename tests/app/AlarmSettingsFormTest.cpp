@@ -80,12 +80,14 @@ TEST_F(AlarmSettingsTest, APointIsTheSeparatorWhereTheUserHasIt) {
     EXPECT_EQ(2.75, document.Settings.AlarmThreshold);
 }
 
-TEST_F(AlarmSettingsTest, EnterInTheEditPressesNoButton) {
+TEST_F(AlarmSettingsTest, EnterPressesNoButtonAndClosingStoresNothing) {
     form.Ui().editMenaceAverage->selectAll();
     user_input::Type(*form.Ui().editMenaceAverage, "4");
     user_input::KeyPress(*form.Ui().editMenaceAverage, Qt::Key_Return);
     EXPECT_TRUE(form.isVisible());
+    form.close();
     EXPECT_EQ(2.0, document.Settings.AlarmThreshold);
+    EXPECT_EQ(0, main.modifiedCalls);
 }
 
 TEST_F(MainWindowTest, ANewThresholdRedrawsTheSubjectBrowser) {
