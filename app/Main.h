@@ -24,6 +24,7 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+// The windows of MainToolCommands.cpp.
 class TSubjectStatisticsForm;
 class TGeneralStatisticsForm;
 class TAlarmsForm;
@@ -136,6 +137,7 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+    // The windows of MainToolCommands.cpp.
     std::unique_ptr<TSubjectStatisticsForm> SubjectStatisticsForm;
     std::unique_ptr<TGeneralStatisticsForm> GeneralStatisticsForm;
     std::unique_ptr<TAlarmsForm> AlarmsForm;
