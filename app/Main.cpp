@@ -16,6 +16,14 @@
 #include "app/SubjectModifyForm.h"
 #include "app/SubjectsAddForm.h"
 #include "app/SubjectsDeleteForm.h"
+#include "app/AlarmSettingsForm.h"
+#include "app/AlarmsForm.h"
+#include "app/GeneralStatisticsForm.h"
+#include "app/LessonPlanForm.h"
+#include "app/MarksValuesForm.h"
+#include "app/ProgramOptionsForm.h"
+#include "app/StudentDataForm.h"
+#include "app/SubjectStatisticsForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -242,6 +250,14 @@ void TMainForm::ConnectCommands() {
         {ui->mSubjectInfo, &TMainForm::mSubjectInfoClick, {ui->SpeedButton3}},
         {ui->mAddMark, &TMainForm::mAddMarkClick, {ui->SpeedButton10}},
         {ui->mAddDelMark, &TMainForm::mAddDelMarkClick, {ui->SpeedButton1}},
+        {ui->mSubjectStat, &TMainForm::mSubjectStatClick, {ui->SpeedButton2}},
+        {ui->mStat, &TMainForm::mStatClick, {ui->btnStatistcs}},
+        {ui->mAlarms, &TMainForm::mAlarmsClick, {ui->btnAlarms}},
+        {ui->mSetMarksValues, &TMainForm::mSetMarksValuesClick, {}},
+        {ui->mSetAlarm, &TMainForm::mSetAlarmClick, {}},
+        {ui->mSetStudentData, &TMainForm::mSetStudentDataClick, {}},
+        {ui->mLessonPlan, &TMainForm::smLessonPlanClick, {ui->btnLessonPlan}},
+        {ui->mOptions, &TMainForm::mOptionsClick, {ui->btnOptions}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);

@@ -31,6 +31,15 @@ class TSubjectInfoForm;
 class TSubjectModifyForm;
 class TSubjectsAddForm;
 class TSubjectsDeleteForm;
+// The windows of MainToolCommands.cpp.
+class TSubjectStatisticsForm;
+class TGeneralStatisticsForm;
+class TAlarmsForm;
+class TMarksValuesForm;
+class TAlarmSettingsForm;
+class TStudentDataForm;
+class TLessonPlanForm;
+class TProgramOptionsForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -129,6 +138,16 @@ class TMainForm : public QMainWindow, public TMainServices {
     void mFinalMarksClick();
     // The one keypad, shared by the main window and both marks editors.
     TAddMarkForm& Keypad();
+    // Statistics, alarms, mark values, alarm threshold, pupil data, lesson plan and options
+    // (MainToolCommands.cpp).
+    void mSubjectStatClick();
+    void mStatClick();
+    void mAlarmsClick();
+    void mSetMarksValuesClick();
+    void mSetAlarmClick();
+    void mSetStudentDataClick();
+    void smLessonPlanClick();
+    void mOptionsClick();
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<QMenu> popupSubjectsButton;
@@ -144,4 +163,13 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<TSubjectInfoForm> SubjectInfoForm;
     std::unique_ptr<TMarksEditorForm> MarksEditorForm;
     std::unique_ptr<TFinalMarksEditorForm> FinalMarksEditorForm;
+    // The windows of MainToolCommands.cpp.
+    std::unique_ptr<TSubjectStatisticsForm> SubjectStatisticsForm;
+    std::unique_ptr<TGeneralStatisticsForm> GeneralStatisticsForm;
+    std::unique_ptr<TAlarmsForm> AlarmsForm;
+    std::unique_ptr<TMarksValuesForm> MarksValuesForm;
+    std::unique_ptr<TAlarmSettingsForm> AlarmSettingsForm;
+    std::unique_ptr<TStudentDataForm> StudentDataForm;
+    std::unique_ptr<TLessonPlanForm> LessonPlanForm;
+    std::unique_ptr<TProgramOptionsForm> ProgramOptionsForm;
 };

@@ -179,6 +179,13 @@ bool IsValidNumber(std::string_view text) {
     return text.front() != separator && text.back() != separator;
 }
 
+std::optional<double> ReadTypedNumber(std::string_view text) {
+    if (!IsValidNumber(text)) return std::nullopt;
+    const std::optional<double> value = platform::TryStrToFloat(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
 std::string ClassNumberToRoman(std::int32_t classNumber) {
     if (classNumber == 0) return "";
     if (classNumber < 1 || classNumber > 10) return " ";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -69,6 +70,9 @@ class TSubjectsList : public TLista<TSubject> {
 double TruncTo3Decimals(double value);
 // Digits with at most one decimal separator of the user's locale, neither first nor last.
 bool IsValidNumber(std::string_view text);
+// The value of a number the user typed: a text IsValidNumber accepts that converts to a finite
+// double; nothing for any other text (too many digits for a double included).
+std::optional<double> ReadTypedNumber(std::string_view text);
 // "I".."X" for 1..10, "" for 0, " " for anything else.
 std::string ClassNumberToRoman(std::int32_t classNumber);
 // 1..10 for exactly "I".."X", 0 for anything else.

@@ -201,6 +201,17 @@ TEST(IsValidNumberTest, PointSeparatorIsReadOnEveryCall) {
     EXPECT_FALSE(IsValidNumber("1.2.3"));
 }
 
+TEST(IsValidNumberTest, TypedNumbersReadOnlyWhenValidAndFinite) {
+    DecimalSeparatorOverride comma(',');
+    EXPECT_EQ(2.75, ReadTypedNumber("2,75"));
+    EXPECT_EQ(3.0, ReadTypedNumber("3"));
+    EXPECT_EQ(std::nullopt, ReadTypedNumber("2.75"));
+    EXPECT_EQ(std::nullopt, ReadTypedNumber(""));
+    EXPECT_EQ(std::nullopt, ReadTypedNumber("NAN"));
+    // Valid digits, but more than a double holds.
+    EXPECT_EQ(std::nullopt, ReadTypedNumber(std::string(400, '9')));
+}
+
 TEST(ClassNumeralsTest, BothDirections) {
     const char* numerals[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"};
     for (int number = 1; number <= 10; ++number) {

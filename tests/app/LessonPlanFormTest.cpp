@@ -1,0 +1,147 @@
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "app/LessonPlanForm.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/Panel.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/FakeMainServices.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_LessonPlanForm.h"
+
+namespace {
+
+// The user picks an item from the combo's list.
+void Pick(platform::ComboBox& combo, int index) {
+    combo.setCurrentIndex(index);
+    emit combo.activated(index);
+}
+
+void TypeAtEnd(platform::Memo& memo, const QString& text) {
+    memo.moveCursor(QTextCursor::End);
+    user_input::Type(memo, text);
+}
+
+// Types a new last line.
+void TypeLine(platform::Memo& memo, const QString& text) {
+    memo.moveCursor(QTextCursor::End);
+    user_input::KeyPress(memo, Qt::Key_Return, "\r");
+    user_input::Type(memo, text);
+}
+
+class LessonPlanTest : public ::testing::Test {
+  protected:
+    LessonPlanTest() {
+        testing_support::MakeNew(document);
+        document.LessonPlan.Days[0] = "Polski\r\nFizyka";
+        document.LessonPlan.Days[1] = "Chemia";
+        testing_support::AddSubject(document, "Biologia");
+        testing_support::AddSubject(document, "Historia");
+        form.show();
+    }
+    Ui::TLessonPlanForm& ui() { return form.Ui(); }
+    std::string Status() { return ui().panelStatus->Caption(); }
+
+    TDataFile document;
+    testing_support::FakeMainServices main{&document};
+    TLessonPlanForm form{document, main};
+};
+
+}  // namespace
+
+TEST_F(LessonPlanTest, OpensOnMondayWithTheDaysAndSubjectsToInsert) {
+    EXPECT_EQ("Plan lekcji", form.windowTitle().toStdString());
+    std::vector<std::string> days;
+    for (int i = 0; i < ui().cbDay->count(); ++i)
+        days.push_back(ui().cbDay->itemText(i).toStdString());
+    EXPECT_EQ((std::vector<std::string>{"Poniedziałek", "Wtorek", "Środa", "Czwartek", "Piątek",
+                                        "Sobota"}),
+              days);
+    EXPECT_EQ(0, ui().cbDay->ItemIndex());
+    EXPECT_EQ(2, ui().cbInsert->count());
+    EXPECT_EQ(0, ui().cbInsert->ItemIndex());
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    EXPECT_EQ("", Status());
+    // Resizable, with no title-bar buttons.
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_NE(form.minimumSize(), form.maximumSize());
+}
+
+TEST_F(LessonPlanTest, SwitchingDaysDropsWhatWasNotApplied) {
+    TypeLine(*ui().mmPlan, "WF");
+    EXPECT_EQ("Zmodyfikowany", Status());
+    Pick(*ui().cbDay, 1);
+    EXPECT_EQ("Chemia", ui().mmPlan->Text());
+    EXPECT_EQ("", Status());
+    Pick(*ui().cbDay, 0);
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(LessonPlanTest, AppliedTextStaysWithItsDay) {
+    TypeLine(*ui().mmPlan, "WF");
+    ui().btnApply->click();
+    EXPECT_EQ("", Status());
+    EXPECT_EQ("Polski\r\nFizyka\r\nWF", document.LessonPlan.Days[0]);
+    EXPECT_EQ(1, main.modifiedCalls);
+    Pick(*ui().cbDay, 2);
+    Pick(*ui().cbDay, 0);
+    EXPECT_EQ("Polski\r\nFizyka\r\nWF", ui().mmPlan->Text());
+}
+
+TEST_F(LessonPlanTest, AnInsertedSubjectIsTheLastLineAndIsApplied) {
+    ui().mmPlan->moveCursor(QTextCursor::Start);
+    Pick(*ui().cbInsert, 1);
+    EXPECT_EQ("Polski\r\nFizyka\r\nHistoria", ui().mmPlan->Text());
+    EXPECT_EQ("Zmodyfikowany", Status());
+    ui().btnApply->click();
+    EXPECT_EQ("", Status());
+    EXPECT_EQ("Polski\r\nFizyka\r\nHistoria", document.LessonPlan.Days[0]);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(LessonPlanTest, ApplyWithoutChangesStoresNothing) {
+    ui().btnApply->click();
+    EXPECT_EQ(0, main.modifiedCalls);
+    EXPECT_FALSE(document.Modified);
+}
+
+TEST_F(LessonPlanTest, TypingIntoTheBoxesChoosesNoDayAndInsertsNothing) {
+    user_input::Type(*ui().cbInsert->lineEdit(), "Mat");
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    ui().cbDay->lineEdit()->selectAll();
+    user_input::Type(*ui().cbDay->lineEdit(), "Niedziela");
+    EXPECT_EQ(-1, ui().cbDay->ItemIndex());
+    EXPECT_EQ("", ui().mmPlan->Text());
+    TypeAtEnd(*ui().mmPlan, "Polski");
+    ui().btnApply->click();
+    EXPECT_EQ(0, main.modifiedCalls);
+    EXPECT_EQ("Polski\r\nFizyka", document.LessonPlan.Days[0]);
+}
+
+TEST_F(LessonPlanTest, EachOpeningStartsOnMondayFromTheDocument) {
+    Pick(*ui().cbDay, 1);
+    TypeAtEnd(*ui().mmPlan, "x");
+    ui().btnClose->click();
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+    EXPECT_EQ(0, ui().cbDay->ItemIndex());
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    EXPECT_EQ("Chemia", document.LessonPlan.Days[1]);
+}
+
+TEST_F(MainWindowTest, TheLessonPlanEditorRefreshesTheMainWindowsPlan) {
+    TMainForm& form = Open();  // today is a Monday
+    form.show();
+    testing_support::ExpectModal<TLessonPlanForm>([&] { ui().btnLessonPlan->click(); },
+                                                  [](TLessonPlanForm& plan) {
+                                                      TypeAtEnd(*plan.Ui().mmPlan, "Matematyka");
+                                                      plan.Ui().btnApply->click();
+                                                      plan.Ui().btnClose->click();
+                                                  });
+    EXPECT_EQ("Matematyka", ui().memoLessonPlan->Text());
+    EXPECT_TRUE(form.IsModified());
+}

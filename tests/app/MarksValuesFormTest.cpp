@@ -1,0 +1,207 @@
+#include <QApplication>
+#include <QToolButton>
+#include <cmath>
+
+#include "app/MarksValuesForm.h"
+#include "platform/qt/Edit.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/FakeMainServices.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_MarksValuesForm.h"
+
+namespace {
+
+using testing_support::AddSubject;
+
+const char* const kInvalid = "Wpisana wartość jest nieprawidłowa.";
+const char* const kInvalidCaption = "Zła wartość";
+constexpr unsigned kStop = platform::mb::Ok | platform::mb::IconStop;
+
+// Moves the focus as the user's Tab or click would, so the edits see it enter and leave.
+void FocusOn(QWidget& widget) {
+    widget.setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+}
+
+void Retype(platform::Edit& edit, const QString& text) {
+    FocusOn(edit);
+    edit.selectAll();
+    user_input::Type(edit, text);
+}
+
+class MarksValuesTest : public ::testing::Test {
+  protected:
+    MarksValuesTest() {
+        testing_support::MakeNew(document);
+        defaults = document.Settings.MarksValues;
+    }
+
+    // Opens the window active, as the main window shows it.
+    TMarksValuesForm& Show() {
+        form.show();
+        form.activateWindow();
+        QApplication::processEvents();
+        return form;
+    }
+    Ui::TMarksValuesForm& ui() { return form.Ui(); }
+
+    testing_support::DecimalSeparatorOverride separator{','};
+    testing_support::ScriptedMessageBoxes boxes;
+    TDataFile document;
+    TMarksValues defaults{};
+    testing_support::FakeMainServices main{&document};
+    TMarksValuesForm form{document, main};
+};
+
+}  // namespace
+
+TEST_F(MarksValuesTest, ShowsTheDocumentsValuesWithTheUsersSeparator) {
+    document.Settings.MarksValues[9] = 4.25;
+    Show();
+    EXPECT_EQ("Wartości ocen", form.windowTitle().toStdString());
+    EXPECT_EQ("1", ui().editValue1->Text());
+    EXPECT_EQ("0,9", ui().editValue1m->Text());
+    EXPECT_EQ("1,5", ui().editValue1p->Text());
+    EXPECT_EQ("4,25", ui().editValue4->Text());
+    EXPECT_EQ("5,9", ui().editValue6m->Text());
+    EXPECT_EQ("Przywróć Domyślne", ui().btnSetDefaultMarksValues->text().toStdString());
+    EXPECT_EQ("Akceptacja ustawień", ui().btnOK->toolTip().toStdString());
+    EXPECT_EQ("Ustawia domyślne wartości ocen",
+              ui().btnSetDefaultMarksValues->toolTip().toStdString());
+    EXPECT_EQ("Anuluj dokonane zmiany", ui().btnCancel->toolTip().toStdString());
+    EXPECT_EQ("Co to są wartości ocen?", ui().SpeedButton1->toolTip().toStdString());
+}
+
+TEST_F(MarksValuesTest, LeavingAnEditWithNoNumberRestoresItsText) {
+    Show();
+    Retype(*ui().editValue2, "abc");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    FocusOn(*ui().editValue3);
+    EXPECT_EQ("2", ui().editValue2->Text());
+
+    // A valid text stays as typed, and OK stores it with the others.
+    Retype(*ui().editValue3, "3,25");
+    FocusOn(*ui().editValue4);
+    EXPECT_EQ("3,25", ui().editValue3->Text());
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(3.25, document.Settings.MarksValues[6]);
+    EXPECT_EQ(defaults[3], document.Settings.MarksValues[3]);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(MarksValuesTest, NoNumberInTheEditBeingTypedInStopsOkAndStoresNothing) {
+    Show();
+    Retype(*ui().editValue1, "9");
+    FocusOn(*ui().editValue5);
+    Retype(*ui().editValue5, "x");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ("5", ui().editValue5->Text());
+    EXPECT_EQ("9", ui().editValue1->Text());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+    EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(MarksValuesTest, TheEditFocusedAtOpeningCountsAsEntered) {
+    Show();
+    ASSERT_EQ(ui().editValue1, form.focusWidget());
+    ui().editValue1->selectAll();
+    user_input::Type(*ui().editValue1, "x");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    FocusOn(*ui().editValue2);
+    EXPECT_EQ("1", ui().editValue1->Text());
+}
+
+TEST_F(MarksValuesTest, ActivatingTheWindowAgainKeepsWhatWasTyped) {
+    Show();
+    Retype(*ui().editValue3, "3,75");
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activation);
+    EXPECT_EQ("3,75", ui().editValue3->Text());
+}
+
+TEST_F(MarksValuesTest, NumbersTooLongForADoubleAreNoValues) {
+    Show();
+    const QString tooLong(400, '9');
+    Retype(*ui().editValue4, tooLong);
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    FocusOn(*ui().editValue5);
+    EXPECT_EQ("4", ui().editValue4->Text());
+
+    Retype(*ui().editValue5, tooLong);
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ("5", ui().editValue5->Text());
+    EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(MarksValuesTest, AValueThatIsNoNumberInTheFileMustBeRetypedBeforeAnythingIsStored) {
+    document.Settings.MarksValues[16] = std::nan("");
+    Show();
+    EXPECT_EQ("NAN", ui().editValue6m->Text());
+    Retype(*ui().editValue1, "2");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(1.0, document.Settings.MarksValues[0]);
+
+    Retype(*ui().editValue6m, "5,5");
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(2.0, document.Settings.MarksValues[0]);
+    EXPECT_EQ(5.5, document.Settings.MarksValues[16]);
+}
+
+TEST_F(MarksValuesTest, DefaultsReachTheDocumentOnlyThroughOk) {
+    document.Settings.MarksValues.fill(3.0);
+    Show();
+    ui().btnSetDefaultMarksValues->click();
+    EXPECT_EQ("0,9", ui().editValue1m->Text());
+    ui().btnCancel->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(3.0, document.Settings.MarksValues[1]);
+    EXPECT_EQ(0, main.modifiedCalls);
+
+    Show();
+    EXPECT_EQ("3", ui().editValue1m->Text());
+    ui().btnSetDefaultMarksValues->click();
+    ui().btnOK->click();
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(MarksValuesTest, EnterInAnEditPressesNoButton) {
+    Show();
+    Retype(*ui().editValue2, "2,25");
+    user_input::KeyPress(*ui().editValue2, Qt::Key_Return);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+}
+
+TEST_F(MarksValuesTest, APointIsTheSeparatorWhereTheUserHasIt) {
+    testing_support::DecimalSeparatorOverride point('.');
+    Show();
+    EXPECT_EQ("0.9", ui().editValue1m->Text());
+    Retype(*ui().editValue1m, "0.75");
+    ui().btnOK->click();
+    EXPECT_EQ(0.75, document.Settings.MarksValues[1]);
+}
+
+TEST_F(MainWindowTest, NewMarkValuesRedrawTheSubjectBrowser) {
+    TMainForm& form = Open();
+    form.show();
+    AddSubject(form.DataFile, "Polski", {12});
+    form.RefreshSubjectsList();
+    testing_support::ExpectModal<TMarksValuesForm>([&] { ui().mSetMarksValues->trigger(); },
+                                                   [](TMarksValuesForm& values) {
+                                                       values.Ui().editValue5->SetText("4,5");
+                                                       values.Ui().btnOK->click();
+                                                   });
+    EXPECT_EQ("4,5", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_TRUE(form.IsModified());
+}

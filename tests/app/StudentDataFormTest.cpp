@@ -1,0 +1,189 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+#include "app/StudentDataForm.h"
+#include "platform/Dates.h"
+#include "platform/qt/DatePicker.h"
+#include "platform/qt/Edit.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/SpinEdit.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/FakeMainServices.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_StudentDataForm.h"
+
+namespace {
+
+QAction& Item(QMenu& menu, const char* name) {
+    QAction* item = menu.findChild<QAction*>(name);
+    EXPECT_NE(nullptr, item) << name;
+    return *item;
+}
+
+class StudentDataTest : public ::testing::Test {
+  protected:
+    StudentDataTest() {
+        testing_support::MakeNew(document);
+        TStudent& pupil = document.Student;
+        pupil.Name = "Łucja";
+        pupil.Surname = "Kowalska";
+        pupil.SchoolType = "Liceum";
+        pupil.SchoolName = "LO nr 1";
+        pupil.Term = "I";
+        pupil.Comment = "Wycieczka\r\nw czerwcu";
+        pupil.EndOfSchoolYear = platform::EncodeDate(2005, 6, 24);
+        pupil.SchoolYear = 2004;
+        pupil.Class = 2;
+        pupil.ClassChar = 'b';
+    }
+    Ui::TStudentDataForm& ui() { return form.Ui(); }
+
+    TDataFile document;
+    testing_support::FakeMainServices main{&document};
+    TStudentDataForm form{document, main};
+};
+
+}  // namespace
+
+TEST_F(StudentDataTest, ShowsThePupilsRecord) {
+    form.show();
+    EXPECT_EQ("Dane Ucznia", form.windowTitle().toStdString());
+    EXPECT_EQ("Łucja", ui().editStudentName->Text());
+    EXPECT_EQ("Kowalska", ui().editStudentSurname->Text());
+    EXPECT_EQ("Liceum", ui().editSchoolType->Text());
+    EXPECT_EQ("LO nr 1", ui().editSchoolName->Text());
+    EXPECT_EQ("I", ui().editTerm->Text());
+    EXPECT_EQ("II", ui().editClass->Text());
+    EXPECT_EQ("b", ui().editClassChar->Text());
+    EXPECT_EQ(platform::EncodeDate(2005, 6, 24), ui().dtpEndOfSchoolYear->Date());
+    EXPECT_EQ(2004, ui().CSpinSchoolYear1->GetValue());
+    EXPECT_EQ(2005, ui().CSpinSchoolYear2->GetValue());
+    EXPECT_EQ("Wycieczka\r\nw czerwcu", ui().memoComment->Text());
+    EXPECT_TRUE(ui().editClass->isReadOnly());
+    EXPECT_TRUE(ui().editClassChar->isReadOnly());
+}
+
+TEST_F(StudentDataTest, OkWithoutAChangeStoresNothing) {
+    form.show();
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(0, main.modifiedCalls);
+    EXPECT_FALSE(document.Modified);
+}
+
+TEST_F(StudentDataTest, ChangingOnlyTheCommentStoresEveryField) {
+    form.show();
+    ui().editStudentName->SetText("Anna");  // the program's text is no change
+    ui().memoComment->moveCursor(QTextCursor::End);
+    user_input::Type(*ui().memoComment, "!");
+    ui().btnOK->click();
+    EXPECT_EQ("Wycieczka\r\nw czerwcu!", document.Student.Comment);
+    EXPECT_EQ("Anna", document.Student.Name);
+    EXPECT_EQ(2004, document.Student.SchoolYear);
+    EXPECT_EQ(2, document.Student.Class);
+    EXPECT_EQ('b', document.Student.ClassChar);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, CancelStoresNothing) {
+    form.show();
+    user_input::Type(*ui().editStudentName, "x");
+    ui().btnCancel->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ("Łucja", document.Student.Name);
+    EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, TheClassMenusOfferTenNumeralsAndTwentyFiveLetters) {
+    form.show();
+    std::vector<std::string> numerals;
+    for (const QAction* item : form.popupSelectClass().actions())
+        numerals.push_back(item->text().toStdString());
+    EXPECT_EQ(
+        (std::vector<std::string>{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"}),
+        numerals);
+    std::string letters;
+    for (const QAction* item : form.popupSelectClassChar().actions())
+        letters += item->text().toStdString();
+    EXPECT_EQ("abcdefghijklmnopqrstuwxyz", letters);
+    EXPECT_EQ("x", Item(form.popupSelectClassChar(), "i2").text().toStdString());
+    EXPECT_EQ("c", Item(form.popupSelectClassChar(), "c11").text().toStdString());
+
+    user_input::Click(*ui().editClass, ui().editClass->rect().center());
+    EXPECT_TRUE(form.popupSelectClass().isVisible());
+    const QPoint expected = form.pos() + ui().editClass->mapTo(&form, QPoint(0, 0));
+    EXPECT_EQ(expected, form.popupSelectClass().pos());
+    form.popupSelectClass().close();
+}
+
+TEST_F(StudentDataTest, ChosenClassAndLetterAreStored) {
+    form.show();
+    Item(form.popupSelectClass(), "c4").trigger();
+    Item(form.popupSelectClassChar(), "i2").trigger();
+    EXPECT_EQ("IV", ui().editClass->Text());
+    ui().btnOK->click();
+    EXPECT_EQ(4, document.Student.Class);
+    EXPECT_EQ('x', document.Student.ClassChar);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, NoClassShowsEmptyAndStaysNone) {
+    document.Student.Class = 0;
+    form.show();
+    EXPECT_EQ("", ui().editClass->Text());
+    user_input::Type(*ui().editTerm, "I");
+    ui().btnOK->click();
+    EXPECT_EQ(0, document.Student.Class);
+}
+
+TEST_F(StudentDataTest, TheClassLetterIsACodePageByte) {
+    document.Student.ClassChar = '\xB3';  // "ł"
+    form.show();
+    EXPECT_EQ("ł", ui().editClassChar->Text());
+    user_input::Type(*ui().editTerm, "I");
+    ui().btnOK->click();
+    EXPECT_EQ('\xB3', document.Student.ClassChar);
+
+    document.Student.ClassChar = '\0';
+    form.show();
+    EXPECT_EQ("", ui().editClassChar->Text());
+    user_input::Type(*ui().editTerm, "I");
+    ui().btnOK->click();
+    EXPECT_EQ('\0', document.Student.ClassChar);
+}
+
+TEST_F(StudentDataTest, TheTwoYearSpinsMoveTogether) {
+    form.show();
+    ui().CSpinSchoolYear2->stepUp();
+    EXPECT_EQ(2006, ui().CSpinSchoolYear2->GetValue());
+    EXPECT_EQ(2005, ui().CSpinSchoolYear1->GetValue());
+    ui().btnOK->click();
+    EXPECT_EQ(2005, document.Student.SchoolYear);
+
+    document.Student.SchoolYear = 0;
+    form.show();
+    EXPECT_EQ(1, ui().CSpinSchoolYear1->GetValue());
+    EXPECT_EQ(2, ui().CSpinSchoolYear2->GetValue());
+    ui().CSpinSchoolYear1->stepDown();  // already at its lower bound
+    EXPECT_EQ(2, ui().CSpinSchoolYear2->GetValue());
+}
+
+TEST_F(MainWindowTest, PupilDataRefreshThePupilsLine) {
+    TMainForm& form = Open();
+    form.show();
+    testing_support::ExpectModal<TStudentDataForm>(
+        [&] { ui().mSetStudentData->trigger(); },
+        [](TStudentDataForm& pupil) {
+            user_input::Type(*pupil.Ui().editStudentName, "Jan");
+            pupil.Ui().dtpEndOfSchoolYear->SetDate(platform::EncodeDate(2005, 10, 13));
+            pupil.Ui().btnOK->click();
+        });
+    EXPECT_EQ("Jan", form.DataFile.Student.Name);
+    EXPECT_EQ("10 dni", ui().lblDaysToEndOfSchoolYear->text().toStdString());
+    EXPECT_TRUE(ui().lblStudentName->text().startsWith("Jan"));
+    EXPECT_TRUE(form.IsModified());
+}
