@@ -8,7 +8,10 @@
 #include <QTextOption>
 
 #include "app/AboutForm.h"
+#include "app/AddChangeEventForm.h"
+#include "app/EventsCategoriesEditorForm.h"
 #include "app/MainRoutines.h"
+#include "app/TimeTableForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -228,6 +231,8 @@ void TMainForm::ConnectCommands() {
         {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
         {ui->mExit, &TMainForm::mExitClick, {}},
         {ui->mAbout, &TMainForm::mAboutClick, {}},
+        {ui->mTimeTable, &TMainForm::mTimeTableClick, {ui->btnTimeTable, ui->SpeedButton6}},
+        {ui->mCategoriesEditor, &TMainForm::mCategoriesEditorClick, {ui->SpeedButton4}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);
@@ -249,6 +254,8 @@ void TMainForm::ConnectCommands() {
     for (const auto& button : buttons)
         connect(button.button, &QAbstractButton::clicked, this, button.handler);
     connect(ui->cbSubject, &platform::ComboBox::changed, this, &TMainForm::cbSubjectChange);
+    connect(ui->TimeTableDrawGrid, &platform::DrawGrid::doubleClick, this,
+            &TMainForm::TimeTableDrawGridDblClick);
 }
 
 void TMainForm::RefreshAfterFileCommand() {

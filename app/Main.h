@@ -24,6 +24,9 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+class TAddChangeEventForm;
+class TEventsCategoriesEditorForm;
+class TTimeTableForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -117,4 +120,15 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+
+    // The diary: its window, and the event dialog and categories editor it shares with this
+    // window (declared first, so the diary window that refers to them goes before them).
+    void mTimeTableClick();
+    void mCategoriesEditorClick();
+    void TimeTableDrawGridDblClick();
+    TAddChangeEventForm& AddChangeEvent();
+    TEventsCategoriesEditorForm& CategoriesEditor();
+    std::unique_ptr<TAddChangeEventForm> AddChangeEventForm;
+    std::unique_ptr<TEventsCategoriesEditorForm> EventsCategoriesEditorForm;
+    std::unique_ptr<TTimeTableForm> TimeTableForm;
 };
