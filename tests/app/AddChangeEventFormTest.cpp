@@ -195,3 +195,17 @@ TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
     EXPECT_EQ("Nowy temat", event->Subject);
     EXPECT_EQ("Linia\r\nDruga", event->Description);
 }
+
+TEST_F(AddChangeEventFormTest, TheFieldsTakeOnlyWhatTheCodePageHolds) {
+    const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
+        user_input::Type(*dialog.Ui().edSubject, "Żак");
+        user_input::Type(*dialog.Ui().memoDesc, "€Ω");
+        user_input::Type(*dialog.Ui().cbCategory, "Ёś");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    const TClEvent& event = *Day(2005, 10, 3)->GetEvent(0);
+    EXPECT_EQ("Ż", event.Subject);
+    EXPECT_EQ("€", event.Description);
+    EXPECT_EQ("ś", event.Category);
+}

@@ -1,5 +1,11 @@
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <cstdlib>
 
 #include "app/AddChangeEventForm.h"
@@ -12,6 +18,7 @@
 #include "platform/qt/Edit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
 #include "ui_AddChangeEventForm.h"
@@ -27,7 +34,40 @@ bool CentredOver(const QWidget& owner, const QWidget& shown) {
     return std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3;
 }
 
+// The controls a user reaches in a window (not the parts Qt builds inside its own widgets)
+// that have no name for a screen reader.
+std::vector<std::string> UnnamedControls(QWidget& window) {
+    std::vector<std::string> unnamed;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool reachable =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QPlainTextEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QAbstractItemView*>(control) || qobject_cast<QCalendarWidget*>(control);
+        const QString name = control->objectName();
+        if (!reachable || name.isEmpty() || name.startsWith("qt_")) continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (accessible == nullptr || accessible->text(QAccessible::Name).isEmpty())
+            unnamed.push_back(name.toStdString());
+    }
+    return unnamed;
+}
+
 }  // namespace
+
+TEST_F(MainWindowTest, EveryControlOfTheDiaryWindowsIsNamed) {
+    TMainForm& form = Open();
+    testing_support::FakeMainServices services(&form.DataFile);
+    TAddChangeEventForm events(form.DataFile);
+    TEventsCategoriesEditorForm editor(services);
+    TRemoveOldEntriesForm oldYears(form.DataFile, services);
+    TTimeTableForm diary(form.DataFile, services, events, editor, form.NameDays);
+    for (QWidget* window : std::initializer_list<QWidget*>{&events, &editor, &oldYears, &diary}) {
+        window->show();
+        EXPECT_EQ(std::vector<std::string>{}, UnnamedControls(*window))
+            << window->objectName().toStdString();
+        window->hide();
+    }
+}
 
 TEST_F(MainWindowTest, TerminarzOpensTheDiaryAndTheGridFollowsOnlyAChange) {
     TMainForm& form = Open();
