@@ -127,6 +127,7 @@ TEST_F(AddChangeEventFormTest, ChangeModeShowsTheEventWithoutTheDateAndChangesNo
         EXPECT_FALSE(dialog.Ui().panelDate->isVisible());
         EXPECT_EQ(TAddChangeEventForm::kDesignHeight - dialog.Ui().panelDate->height(),
                   dialog.height());
+        EXPECT_LE(dialog.minimumSizeHint().height(), dialog.height());
         EXPECT_EQ("Sprawdzian", dialog.Ui().edSubject->Text());
         EXPECT_EQ("Rozdział 1\r\n\r\nRozdział 2", dialog.Ui().memoDesc->Text());
         // A category no longer in the list still shows as the event names it.
