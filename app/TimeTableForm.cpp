@@ -32,6 +32,8 @@ const char* const kDeleteCaption = "Kasowanie zdarzenia";
 const char* const kPreviewRule = "============================================";
 constexpr int kRowHeight = 16;
 constexpr int kPreviewHeight = 100;
+constexpr int kTodayMargin = 2;
+constexpr int kTodayLineHeight = 24;
 constexpr TColor kBarColor = 0x800000;
 constexpr TColor kPreviewBarColor = 0xC08000;
 constexpr TColor kSundayColor = 0x0000FF;
@@ -215,17 +217,23 @@ void TTimeTableForm::DeleteSelectedEvent() {
     DrawGridClick();
 }
 
+// The today panel places its three lines itself: the weekday is centred on its own width,
+// which changes with the day.
 void TTimeTableForm::ShowToday() {
     const TDateTime today = platform::Date();
+    const int width = ui->gbToday->width();
+    const int lineWidth = width - 2 * kTodayMargin;
     ui->btnSelectToday->setText(QString::fromStdString(LongDateText(today)));
-    ui->btnSelectToday->setGeometry(2, 2, ui->gbToday->width() - 4, 24);
+    ui->btnSelectToday->setGeometry(kTodayMargin, kTodayMargin, lineWidth, kTodayLineHeight);
     platform::Label& dayOfWeek = *ui->lblDayOfWeek;
     const int weekday = platform::DayOfWeek(today);
     dayOfWeek.SetText(PolishDayNames()[weekday - 1]);
     dayOfWeek.SetFontColor(weekday == 1 ? kSundayColor : kWeekdayColor);
-    dayOfWeek.move(CentredLeft(ui->gbToday->width(), dayOfWeek.width()), 28);
+    dayOfWeek.move(CentredLeft(width, dayOfWeek.width()), ui->btnSelectToday->geometry().bottom());
+    const int namesTop = dayOfWeek.geometry().bottom() + kTodayMargin;
     ui->lblImieniny->SetText(NameDays.GetNames(today));
-    ui->lblImieniny->setGeometry(2, 48, ui->gbToday->width() - 4, ui->gbToday->height() - 50);
+    ui->lblImieniny->setGeometry(kTodayMargin, namesTop, lineWidth,
+                                 ui->gbToday->height() - namesTop - kTodayMargin);
 }
 
 void TTimeTableForm::ShowEventPreview(const TClEvent& event) {
