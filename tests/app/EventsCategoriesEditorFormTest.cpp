@@ -96,6 +96,9 @@ TEST_F(EventsCategoriesEditorFormTest, NewCategoriesAreAddedUnlessTheNameIsEmpty
         EXPECT_EQ(4, ui.lCategories->ItemCount());
         EXPECT_EQ("", ui.edNewCatName->Text());
         EXPECT_EQ(0xFFFFFFu, ui.panelNCColor->Color());
+        // No category is selected after adding, so a change pressed next touches none.
+        EXPECT_EQ(-1, ui.lCategories->ItemIndex());
+        ui.btnModCategory->click();
         user_input::Type(*ui.edNewCatName, "Kartkówka");
         ui.btnNewCategory->click();  // the warning
         EXPECT_EQ("", ui.edNewCatName->Text());
