@@ -24,6 +24,9 @@
 #include "app/ProgramOptionsForm.h"
 #include "app/StudentDataForm.h"
 #include "app/SubjectStatisticsForm.h"
+#include "app/AddChangeEventForm.h"
+#include "app/EventsCategoriesEditorForm.h"
+#include "app/TimeTableForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -258,6 +261,8 @@ void TMainForm::ConnectCommands() {
         {ui->mSetStudentData, &TMainForm::mSetStudentDataClick, {}},
         {ui->mLessonPlan, &TMainForm::smLessonPlanClick, {ui->btnLessonPlan}},
         {ui->mOptions, &TMainForm::mOptionsClick, {ui->btnOptions}},
+        {ui->mTimeTable, &TMainForm::mTimeTableClick, {ui->btnTimeTable, ui->SpeedButton6}},
+        {ui->mCategoriesEditor, &TMainForm::mCategoriesEditorClick, {ui->SpeedButton4}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);
@@ -279,6 +284,8 @@ void TMainForm::ConnectCommands() {
     for (const auto& button : buttons)
         connect(button.button, &QAbstractButton::clicked, this, button.handler);
     connect(ui->cbSubject, &platform::ComboBox::changed, this, &TMainForm::cbSubjectChange);
+    connect(ui->TimeTableDrawGrid, &platform::DrawGrid::doubleClick, this,
+            &TMainForm::TimeTableDrawGridDblClick);
 }
 
 void TMainForm::RefreshAfterFileCommand() {

@@ -40,6 +40,9 @@ class TAlarmSettingsForm;
 class TStudentDataForm;
 class TLessonPlanForm;
 class TProgramOptionsForm;
+class TAddChangeEventForm;
+class TEventsCategoriesEditorForm;
+class TTimeTableForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -172,4 +175,14 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<TStudentDataForm> StudentDataForm;
     std::unique_ptr<TLessonPlanForm> LessonPlanForm;
     std::unique_ptr<TProgramOptionsForm> ProgramOptionsForm;
+    // The diary: its window, and the event dialog and categories editor it shares with this
+    // window (declared first, so the diary window that refers to them goes before them).
+    void mTimeTableClick();
+    void mCategoriesEditorClick();
+    void TimeTableDrawGridDblClick();
+    TAddChangeEventForm& AddChangeEvent();
+    TEventsCategoriesEditorForm& CategoriesEditor();
+    std::unique_ptr<TAddChangeEventForm> AddChangeEventForm;
+    std::unique_ptr<TEventsCategoriesEditorForm> EventsCategoriesEditorForm;
+    std::unique_ptr<TTimeTableForm> TimeTableForm;
 };

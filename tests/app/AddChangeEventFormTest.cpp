@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <functional>
+
+#include "app/AddChangeEventForm.h"
+#include "core/DataFile.h"
+#include "platform/Dates.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/DatePicker.h"
+#include "platform/qt/Edit.h"
+#include "platform/qt/Memo.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/Environment.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_AddChangeEventForm.h"
+
+namespace {
+
+class AddChangeEventFormTest : public ::testing::Test {
+  protected:
+    AddChangeEventFormTest() : today(2005, 10, 3), form(document) {
+        testing_support::MakeNew(document);  // with the two default categories
+    }
+
+    bool Add(TDateTime date, const std::function<void(TAddChangeEventForm&)>& handle) {
+        bool result = false;
+        testing_support::ExpectModal<TAddChangeEventForm>(
+            [&] { result = form.ExecuteAdd(date, &document.Calendar); }, handle);
+        return result;
+    }
+    bool Change(TClEvent* event, const std::function<void(TAddChangeEventForm&)>& handle) {
+        bool result = false;
+        testing_support::ExpectModal<TAddChangeEventForm>(
+            [&] { result = form.ExecuteChange(event); }, handle);
+        return result;
+    }
+    TClDay* Day(int year, int month, int day) {
+        std::int32_t index = 0;
+        TClYear* y = document.Calendar.Find(year, &index);
+        TClMonth* m = y != nullptr ? y->Find(month, &index) : nullptr;
+        return m != nullptr ? m->Find(day, &index) : nullptr;
+    }
+
+    testing_support::FixedToday today;
+    TDataFile document;
+    TAddChangeEventForm form;
+};
+
+}  // namespace
+
+TEST_F(AddChangeEventFormTest, NothingToWorkOnShowsNothing) {
+    EXPECT_FALSE(form.ExecuteAdd(platform::EncodeDate(2005, 10, 3), nullptr));
+    EXPECT_FALSE(form.ExecuteChange(nullptr));
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {
+    const bool added = Add(platform::EncodeDate(2005, 10, 20), [this](TAddChangeEventForm& dialog) {
+        EXPECT_EQ("Nowe zdarzenie", dialog.windowTitle().toStdString());
+        EXPECT_EQ("Dodaj", dialog.Ui().btnOK->text().toStdString());
+        EXPECT_TRUE(dialog.Ui().panelDate->isVisible());
+        EXPECT_EQ(TAddChangeEventForm::kDesignHeight, dialog.height());
+        // The layout fits the design height: nothing is squeezed below its minimum.
+        EXPECT_LE(dialog.minimumSizeHint().height(), dialog.height());
+        EXPECT_EQ(platform::EncodeDate(2005, 10, 20), dialog.Ui().DatePicker->Date());
+        EXPECT_EQ(-1, dialog.Ui().cbCategory->ItemIndex());
+        EXPECT_EQ(document.Calendar.CategoriesCount(), dialog.Ui().cbCategory->ItemCount());
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    TClDay* day = Day(2005, 10, 20);
+    ASSERT_NE(nullptr, day);
+    ASSERT_EQ(1, day->Count());
+    const TClEvent& event = *day->GetEvent(0);
+    EXPECT_EQ("", event.Subject);
+    EXPECT_EQ("", event.Description);
+    EXPECT_EQ("", event.Category);
+    EXPECT_EQ(0, event.Reserved1);
+    EXPECT_EQ(0, event.Reserved2);
+}
+
+TEST_F(AddChangeEventFormTest, AnAddedEventKeepsWhatWasTypedAndPicked) {
+    testing_support::AddEvent(document.Calendar, 2005, 10, 5, "Pierwsze");
+    const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
+        dialog.Ui().DatePicker->SetDate(platform::EncodeDate(2005, 10, 5));
+        user_input::Type(*dialog.Ui().edSubject, "Wycieczka");
+        platform::Memo& memo = *dialog.Ui().memoDesc;
+        user_input::Type(memo, "Zbiórka");
+        user_input::KeyPress(memo, Qt::Key_Return, "\r");
+        user_input::Type(memo, "o 8:00");
+        user_input::Type(*dialog.Ui().cbCategory, "Własna");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    TClDay* day = Day(2005, 10, 5);
+    ASSERT_EQ(2, day->Count());
+    const TClEvent& event = *day->GetEvent(1);  // after the day's earlier event
+    EXPECT_EQ("Wycieczka", event.Subject);
+    EXPECT_EQ("Zbiórka\r\no 8:00", event.Description);
+    EXPECT_EQ("Własna", event.Category);
+}
+
+TEST_F(AddChangeEventFormTest, CancelEscapeAndTheTitleBarAddNothing) {
+    const std::function<void(TAddChangeEventForm&)> ways[] = {
+        [](TAddChangeEventForm& dialog) {
+            user_input::Type(*dialog.Ui().edSubject, "x");
+            dialog.Ui().btnCancel->click();
+        },
+        [](TAddChangeEventForm& dialog) {
+            user_input::Type(*dialog.Ui().edSubject, "x");
+            user_input::KeyPress(dialog, Qt::Key_Escape);
+        },
+        [](TAddChangeEventForm& dialog) { dialog.close(); },
+    };
+    for (const auto& way : ways) EXPECT_FALSE(Add(platform::EncodeDate(2005, 10, 3), way));
+    EXPECT_EQ(0, document.Calendar.Count());
+}
+
+TEST_F(AddChangeEventFormTest, ChangeModeShowsTheEventWithoutTheDateAndChangesNothingUntouched) {
+    TClEvent* event = testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Sprawdzian",
+                                                "Usunięta", "Rozdział 1\r\n\r\nRozdział 2");
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        EXPECT_EQ("Zmiana właściwości zdarzenia", dialog.windowTitle().toStdString());
+        EXPECT_EQ("Zmień", dialog.Ui().btnOK->text().toStdString());
+        EXPECT_FALSE(dialog.Ui().panelDate->isVisible());
+        EXPECT_EQ(TAddChangeEventForm::kDesignHeight - dialog.Ui().panelDate->height(),
+                  dialog.height());
+        EXPECT_LE(dialog.minimumSizeHint().height(), dialog.height());
+        EXPECT_EQ("Sprawdzian", dialog.Ui().edSubject->Text());
+        EXPECT_EQ("Rozdział 1\r\n\r\nRozdział 2", dialog.Ui().memoDesc->Text());
+        // A category no longer in the list still shows as the event names it.
+        EXPECT_EQ("Usunięta", dialog.Ui().cbCategory->Text());
+        EXPECT_EQ(0, dialog.Modified);
+        dialog.Ui().btnOK->click();
+    });
+    EXPECT_FALSE(changed);
+    EXPECT_EQ("Sprawdzian", event->Subject);
+}
+
+TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
+    TClEvent* event =
+        testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "Linia\r\nDruga");
+    const std::function<void(TAddChangeEventForm&)> edits[] = {
+        [](TAddChangeEventForm& d) {  // typed and deleted again
+            user_input::Type(*d.Ui().edSubject, "x");
+            user_input::KeyPress(*d.Ui().edSubject, Qt::Key_Backspace);
+        },
+        [](TAddChangeEventForm& d) {
+            d.Ui().edSubject->selectAll();
+            d.Ui().edSubject->cut();
+        },
+        [](TAddChangeEventForm& d) {
+            d.Ui().edSubject->selectAll();
+            d.Ui().edSubject->copy();
+            d.Ui().edSubject->paste();
+        },
+        [](TAddChangeEventForm& d) {
+            user_input::Type(*d.Ui().edSubject, "x");
+            d.Modified = 0;
+            d.Ui().edSubject->undo();
+        },
+        [](TAddChangeEventForm& d) { user_input::Type(*d.Ui().memoDesc, "!"); },
+        [](TAddChangeEventForm& d) {
+            d.Ui().memoDesc->selectAll();
+            d.Ui().memoDesc->cut();
+        },
+        [](TAddChangeEventForm& d) {
+            user_input::Type(*d.Ui().memoDesc, "!");
+            d.Modified = 0;
+            d.Ui().memoDesc->undo();
+        },
+        [](TAddChangeEventForm& d) {  // picked from the list by the keyboard
+            user_input::KeyPress(*d.Ui().cbCategory, Qt::Key_Down);
+        },
+    };
+    int i = 0;
+    for (const auto& edit : edits) {
+        const bool changed = Change(event, [&](TAddChangeEventForm& dialog) {
+            edit(dialog);
+            EXPECT_EQ(1, dialog.Modified) << "edit " << i;
+            dialog.Ui().btnOK->click();
+        });
+        EXPECT_TRUE(changed) << "edit " << i;
+        ++i;
+    }
+    // A changed event keeps its description's line breaks as they were, byte for byte.
+    event->Description = "Linia\r\nDruga";
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        dialog.Ui().edSubject->clear();
+        user_input::Type(*dialog.Ui().edSubject, "Nowy temat");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(changed);
+    EXPECT_EQ("Nowy temat", event->Subject);
+    EXPECT_EQ("Linia\r\nDruga", event->Description);
+}
+
+TEST_F(AddChangeEventFormTest, TheFieldsTakeOnlyWhatTheCodePageHolds) {
+    const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
+        user_input::Type(*dialog.Ui().edSubject, "Żак");
+        user_input::Type(*dialog.Ui().memoDesc, "€Ω");
+        user_input::Type(*dialog.Ui().cbCategory, "Ёś");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    const TClEvent& event = *Day(2005, 10, 3)->GetEvent(0);
+    EXPECT_EQ("Ż", event.Subject);
+    EXPECT_EQ("€", event.Description);
+    EXPECT_EQ("ś", event.Category);
+}

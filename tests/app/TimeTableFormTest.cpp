@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QMenu>
+#include <QToolButton>
+#include <cstdlib>
+#include <functional>
+
+#include "app/AddChangeEventForm.h"
+#include "app/EventsCategoriesEditorForm.h"
+#include "app/MainRoutines.h"
+#include "app/RemoveOldEntriesForm.h"
+#include "app/TimeTableForm.h"
+#include "core/DataFile.h"
+#include "platform/Dates.h"
+#include "platform/qt/CheckBox.h"
+#include "platform/qt/DrawGrid.h"
+#include "platform/qt/Edit.h"
+#include "platform/qt/Label.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/MonthCalendar.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/QtColor.h"
+#include "tests/support/DocumentBuilder.h"
+#include "tests/support/Environment.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/FakeMainServices.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "timetable/NameDays.h"
+#include "ui_AddChangeEventForm.h"
+#include "ui_TimeTableForm.h"
+
+namespace {
+
+const char* const kQuestion = "Czy na pewno chcesz usunąć ten wpis z terminarza?";
+const char* const kCaption = "Kasowanie zdarzenia";
+const char* const kHint = "W tym polu wyświetlany jest opis zdarzenia.";
+
+// The diary alone over a document with events on 3, 5 and 20 October 2005; today is Monday
+// 3 October.
+class TimeTableFormTest : public ::testing::Test {
+  protected:
+    TimeTableFormTest()
+        : today(2005, 10, 3),
+          main(&document),
+          events(document),
+          editor(main),
+          form(document, main, events, editor, nameDays) {
+        testing_support::MakeNew(document);
+        testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Klasówka", "Sprawdzian",
+                                  "Ułamki\r\nProcenty");
+        testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Zebranie");
+        testing_support::AddEvent(document.Calendar, 2005, 10, 5, "Wycieczka");
+        testing_support::AddEvent(document.Calendar, 2005, 10, 20, "Koncert");
+    }
+
+    Ui::TTimeTableForm& ui() { return form.Ui(); }
+    platform::DrawGrid& grid() { return *ui().DrawGrid; }
+    int Rows() const { return form.Painter().RowCount; }
+    // The grid row that shows the event with this subject, -1 when none does.
+    int RowOf(const std::string& subject) const {
+        for (int r = 0; r < Rows(); ++r) {
+            const TClEvent* event = form.Painter().RowEvent(r);
+            if (event != nullptr && event->Subject == subject) return r;
+        }
+        return -1;
+    }
+    void ClickRow(int row) {
+        user_input::Click(*grid().viewport(),
+                          {grid().viewport()->width() / 2, row * kRowHeight + kRowHeight / 2});
+    }
+    void DoubleClickRow(int row) {
+        user_input::DoubleClick(*grid().viewport(), {grid().viewport()->width() / 2,
+                                                     row * kRowHeight + kRowHeight / 2});
+    }
+    void CalendarKey(int key) {
+        auto* view = ui().MonthCalendar->findChild<QAbstractItemView*>();
+        ASSERT_NE(nullptr, view);
+        user_input::KeyPress(*view, key);
+    }
+    void Show() {
+        form.show();
+        QApplication::sendPostedEvents();
+    }
+
+    static constexpr int kRowHeight = 16;
+    testing_support::FixedToday today;
+    TDataFile document;
+    testing_support::FakeMainServices main;
+    testing_support::ScriptedMessageBoxes boxes;
+    CImieninyBase nameDays;
+    TAddChangeEventForm events;
+    TEventsCategoriesEditorForm editor;
+    TTimeTableForm form;
+};
+
+}  // namespace
+
+TEST_F(TimeTableFormTest, AShowingStartsAtTodayWithTheDocumentsRangeAndColours) {
+    document.Settings.TimeTableFormRange = 1;
+    document.Settings.TimeTableColors[ttToday] = 0x00FF00;
+    Show();
+    EXPECT_EQ("Terminarz", form.windowTitle().toStdString());
+    EXPECT_EQ("3 października 2005", ui().btnSelectToday->text().toStdString());
+    EXPECT_EQ("Poniedziałek", ui().lblDayOfWeek->Text());
+    EXPECT_EQ(0x800000u, FontColor(*ui().lblDayOfWeek));
+    const int labelCentre = ui().lblDayOfWeek->x() + ui().lblDayOfWeek->width() / 2;
+    EXPECT_LE(std::abs(labelCentre - ui().gbToday->width() / 2), 1);
+    EXPECT_EQ(nameDays.GetNames(platform::EncodeDate(2005, 10, 3)), ui().lblImieniny->Text());
+
+    // The week of 3 October: that day with two events, 5 October with one.
+    EXPECT_TRUE(ui().btnRngWeek->isChecked());
+    EXPECT_EQ(5, Rows());
+    EXPECT_EQ(5, grid().RowCount());
+    EXPECT_EQ(kHint, ui().memoEventDesc->toPlainText().toStdString());
+    EXPECT_TRUE(ui().checkEventDataVisible->Checked());
+    EXPECT_TRUE(ui().panelEventData->isVisible());
+
+    // Today's header is painted in the document's colour for today.
+    const QImage picture = grid().viewport()->grab().toImage();
+    EXPECT_EQ(platform::ToQColor(0x00FF00).rgb(), picture.pixel(picture.width() - 5, 3));
+}
+
+TEST_F(TimeTableFormTest, TheWeekdayIsRedOnSundayOnlyInTheTodayPanel) {
+    today.Set(2005, 10, 2);
+    Show();
+    EXPECT_EQ("Niedziela", ui().lblDayOfWeek->Text());
+    EXPECT_EQ(0x0000FFu, FontColor(*ui().lblDayOfWeek));
+    form.close();
+    today.Set(2005, 10, 1);
+    Show();
+    EXPECT_EQ("Sobota", ui().lblDayOfWeek->Text());
+    EXPECT_EQ(0x800000u, FontColor(*ui().lblDayOfWeek));
+}
+
+TEST_F(TimeTableFormTest, RangeButtonsRebuildOnlyWhenTheRangeChanges) {
+    Show();
+    EXPECT_TRUE(ui().btnRngDay->isChecked());
+    EXPECT_EQ(3, Rows());
+    ui().btnRngMonth->click();
+    EXPECT_EQ(7, Rows());
+    // An event added behind the window's back shows only after a rebuild.
+    testing_support::AddEvent(document.Calendar, 2005, 10, 21, "Dyskoteka");
+    ui().btnRngMonth->click();
+    EXPECT_EQ(7, Rows());
+    ui().btnRngWeek->click();
+    EXPECT_EQ(5, Rows());
+    EXPECT_EQ(1, form.Painter().Range);
+}
+
+TEST_F(TimeTableFormTest, EveryWayOfClosingKeepsTheRangeAndOnlyAChangeMarksTheDocument) {
+    Show();
+    ui().btnExit->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(0, main.modifiedCalls);
+
+    const std::function<void()> ways[] = {
+        [this] { ui().btnExit->click(); },
+        [this] { user_input::KeyPress(form, Qt::Key_Escape); },
+        [this] { form.close(); },
+    };
+    std::uint8_t range = 0;
+    for (const auto& way : ways) {
+        Show();
+        range = range == 2 ? 1 : 2;
+        (range == 2 ? ui().btnRngMonth : ui().btnRngWeek)->click();
+        way();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(range, document.Settings.TimeTableFormRange);
+    }
+    EXPECT_EQ(3, main.modifiedCalls);
+}
+
+TEST_F(TimeTableFormTest, TheCalendarRebuildsOnEveryNewDateAndAddUsesTheDateShown) {
+    Show();
+    EXPECT_EQ(3, Rows());
+    CalendarKey(Qt::Key_Right);  // 4 October: no entries
+    EXPECT_EQ(0, Rows());
+    CalendarKey(Qt::Key_Right);
+    EXPECT_EQ(platform::EncodeDate(2005, 10, 5), ui().MonthCalendar->Date());
+    EXPECT_EQ(2, Rows());
+
+    // A click that leaves the date as it was does not rebuild.
+    testing_support::AddEvent(document.Calendar, 2005, 10, 5, "Basen");
+    emit ui().MonthCalendar->click();
+    EXPECT_EQ(2, Rows());
+    ui().btnSelectToday->click();
+    EXPECT_EQ(3, Rows());
+    CalendarKey(Qt::Key_Right);
+    CalendarKey(Qt::Key_Right);
+    EXPECT_EQ(3, Rows());
+
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [this] { ui().btnAddEvent->click(); },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ(platform::EncodeDate(2005, 10, 5), dialog.Ui().DatePicker->Date());
+            user_input::Type(*dialog.Ui().edSubject, "Kino");
+            dialog.Ui().btnOK->click();
+        });
+    EXPECT_EQ(4, Rows());
+    EXPECT_NE(-1, RowOf("Kino"));
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(TimeTableFormTest, APreviewFollowsTheClickedRow) {
+    Show();
+    ClickRow(RowOf("Klasówka"));
+    EXPECT_EQ(
+        "Temat: Klasówka\r\nKategoria: Sprawdzian\r\n"
+        "============================================\r\n\r\nUłamki\r\nProcenty",
+        ui().memoEventDesc->Text());
+    ClickRow(0);  // the header
+    EXPECT_EQ("", ui().memoEventDesc->Text());
+}
+
+TEST_F(TimeTableFormTest, DeletingAsksOnlyForAnEventRowAndRebuildsBothTables) {
+    Show();
+    ClickRow(0);
+    ui().btnDeleteEvent->click();  // a header: no question
+    user_input::KeyRelease(grid(), Qt::Key_Delete);
+
+    ClickRow(RowOf("Klasówka"));
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::No);
+    ui().btnDeleteEvent->click();
+    EXPECT_EQ(3, Rows());
+    EXPECT_EQ(0, main.modifiedCalls);
+
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    user_input::KeyRelease(grid(), Qt::Key_Delete);
+    EXPECT_EQ(2, Rows());
+    EXPECT_EQ(-1, RowOf("Klasówka"));
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ(1, main.timeTableRefreshes);
+    // The preview follows the row now selected.
+    EXPECT_EQ(0, ui().memoEventDesc->Text().find("Temat: Zebranie"));
+
+    CalendarKey(Qt::Key_Right);  // an empty grid
+    ui().btnDeleteEvent->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(TimeTableFormTest, DeletingTheOnlyEventOfADayInTheWeekDropsItsHeader) {
+    document.Settings.TimeTableFormRange = 1;
+    Show();
+    ClickRow(RowOf("Wycieczka"));
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    ui().btnDeleteEvent->click();
+    EXPECT_EQ(3, Rows());
+}
+
+TEST_F(TimeTableFormTest, DoubleClickChangesAnEventAndNothingOnAHeader) {
+    Show();
+    ClickRow(RowOf("Zebranie"));
+    DoubleClickRow(0);
+    EXPECT_EQ("", ui().memoEventDesc->Text());
+    EXPECT_FALSE(events.isVisible());
+
+    const int row = RowOf("Zebranie");
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [&] { DoubleClickRow(row); },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ("Zebranie", dialog.Ui().edSubject->Text());
+            user_input::Type(*dialog.Ui().edSubject, " rodziców");
+            dialog.Ui().btnOK->click();
+        });
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ(0, ui().memoEventDesc->Text().find("Temat: Zebranie rodziców"));
+}
+
+TEST_F(TimeTableFormTest, ThePreviewBarsDoubleClickClosesAndReopensThePreview) {
+    Show();
+    platform::Panel& bar = *ui().panelEventDataBar;
+    user_input::DoubleClick(bar, bar.rect().center());
+    QApplication::sendPostedEvents();
+    EXPECT_FALSE(ui().checkEventDataVisible->Checked());
+    EXPECT_FALSE(ui().panelEventData->isVisible());
+    EXPECT_EQ(bar.height(), ui().panelEvent->height());
+
+    // The bar's caption passes a double click on to the bar.
+    const QPoint caption =
+        ui().lblSelectionType->mapTo(&form, ui().lblSelectionType->rect().center());
+    QWidget* target = form.childAt(caption);
+    ASSERT_EQ(&bar, target);
+    user_input::DoubleClick(*target, target->mapFrom(&form, caption));
+    QApplication::sendPostedEvents();
+    EXPECT_TRUE(ui().panelEventData->isVisible());
+    EXPECT_GT(ui().panelEvent->height(), bar.height());
+}
+
+TEST_F(TimeTableFormTest, TheToolsOpenTheCategoriesEditorAndTheOldYears) {
+    const QStringList items = [this] {
+        QStringList texts;
+        for (const QAction* action : form.PopupTools().actions()) texts << action->text();
+        return texts;
+    }();
+    EXPECT_EQ((QStringList{"Usuń dawne wpisy...", "Kategorie..."}), items);
+    Show();
+    testing_support::ExpectModal<TEventsCategoriesEditorForm>(
+        [this] { form.PopupTools().actions().at(1)->trigger(); },
+        [this](TEventsCategoriesEditorForm& categories) {
+            EXPECT_EQ(&document.Calendar, categories.Calendar);
+            categories.close();
+        });
+    testing_support::ExpectModal<TRemoveOldEntriesForm>(
+        [this] { form.PopupTools().actions().at(0)->trigger(); },
+        [](TRemoveOldEntriesForm& oldYears) { oldYears.close(); });
+}
