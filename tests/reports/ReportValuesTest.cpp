@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <initializer_list>
 
 #include "reports/PageText.h"
 #include "reports/ReportValues.h"
@@ -58,8 +57,7 @@ TEST(SubjectValuesTest, FinalMarkMarksAverageAndStatus) {
 TEST(SummaryValuesTest, GradeCountsFoldTheKindsOfEachGrade) {
     ReportDocument document;
     // Every kind once, "6" and "6-" twice.
-    std::initializer_list<int> all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-    AddSubject(document, "A", all);
+    AddSubject(document, "A", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     AddSubject(document, "B", {15, 16});
     const TGradeCounts counts = GradeCounts(document.Subjects);
     EXPECT_EQ(counts, (TGradeCounts{3, 3, 3, 3, 3, 4}));
