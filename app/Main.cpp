@@ -8,7 +8,10 @@
 #include <QTextOption>
 
 #include "app/AboutForm.h"
+#include "app/LessonPlanHTMLForm.h"
 #include "app/MainRoutines.h"
+#include "app/ReportHTMLForm.h"
+#include "app/ReportTXTForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -228,6 +231,9 @@ void TMainForm::ConnectCommands() {
         {ui->mSaveAs, &TMainForm::mSaveAsClick, {}},
         {ui->mExit, &TMainForm::mExitClick, {}},
         {ui->mAbout, &TMainForm::mAboutClick, {}},
+        {ui->mReportHTML, &TMainForm::mReportHTMLClick, {}},
+        {ui->mReportTxt, &TMainForm::mReportTxtClick, {}},
+        {ui->mExportLessonPlanToHTML, &TMainForm::mExportLessonPlanToHTMLClick, {}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);
@@ -285,6 +291,19 @@ void TMainForm::mExitClick() {
 
 void TMainForm::mAboutClick() {
     ShowCentred(AboutForm, this);
+}
+
+// The reports only read the document: nothing to refresh after them.
+void TMainForm::mReportHTMLClick() {
+    ShowCentred(ReportHTMLForm, DataFile, this);
+}
+
+void TMainForm::mReportTxtClick() {
+    ShowCentred(ReportTXTForm, DataFile, this);
+}
+
+void TMainForm::mExportLessonPlanToHTMLClick() {
+    ShowCentred(LessonPlanHTMLForm, DataFile, this);
 }
 
 void TMainForm::btnSubjectClick() {

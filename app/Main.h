@@ -24,6 +24,9 @@ class Memo;
 }  // namespace platform
 class QMenu;
 class TAboutForm;
+class TLessonPlanHTMLForm;
+class TReportHTMLForm;
+class TReportTXTForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -104,6 +107,9 @@ class TMainForm : public QMainWindow, public TMainServices {
     void mSaveAsClick();
     void mExitClick();
     void mAboutClick();
+    void mReportHTMLClick();
+    void mReportTxtClick();
+    void mExportLessonPlanToHTMLClick();
     void btnSubjectClick();
     void btnSetTimeTableRangeClick();
     void btnSubjectPrevClick();
@@ -117,4 +123,7 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<QMenu> popupTimeTableRange;
 
     std::unique_ptr<TAboutForm> AboutForm;
+    std::unique_ptr<TReportHTMLForm> ReportHTMLForm;
+    std::unique_ptr<TReportTXTForm> ReportTXTForm;
+    std::unique_ptr<TLessonPlanHTMLForm> LessonPlanHTMLForm;
 };
