@@ -13,6 +13,8 @@
 TReportHTMLForm::TReportHTMLForm(TDataFile& document, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TReportHTMLForm>()), document(document) {
     ui->setupUi(this);
+    // Sized by its layout now, so the first showing is centred on its real size.
+    adjustSize();
     ui->btnSaveReport->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     ui->GroupBox2->Bind(options.Content);
