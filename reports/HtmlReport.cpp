@@ -1,6 +1,9 @@
 #include "reports/HtmlReport.h"
 
+#include <initializer_list>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/Numbers.h"
 #include "reports/PageText.h"

@@ -36,26 +36,27 @@ class TLessonPlanHTMLOptions {
   public:
     TLessonPlanHTMLOptions() { SetDefaults(); }
 
-    bool HeaderFontBold = true;
-    bool HeaderFontItalic = false;
-    TSpinValue HeaderFontSize{8, 60, 14};
-    bool PlanFontBold = false;
-    bool PlanFontItalic = false;
-    TSpinValue PlanFontSize{8, 60, 12};
+    // The ranges are the spin edits'; every value is set by SetDefaults.
+    bool HeaderFontBold{};
+    bool HeaderFontItalic{};
+    TSpinValue HeaderFontSize{8, 60, 8};
+    bool PlanFontBold{};
+    bool PlanFontItalic{};
+    TSpinValue PlanFontSize{8, 60, 8};
     TSpinValue BorderWidth{1, 10, 1};
     // Monday to Saturday.
     std::array<bool, 6> Days{};
-    TSpinValue ColsUserWidth{40, 340, 100};
+    TSpinValue ColsUserWidth{40, 340, 40};
     // The extra first column: whether it is written, its title and its lines as the
     // multi-line edit's whole text (lines joined by CR LF).
-    bool IncludeHours = false;
+    bool IncludeHours{};
     std::string HoursTitle;
     std::string HoursText;
-    TColor HeaderBGColor = 0x008000;
-    TColor HeaderTextColor = 0x000000;
-    TColor PlanBGColor = 0xFFFFFF;
-    TColor PlanTextColor = 0x000000;
-    TColor BorderColor = 0x000000;
+    TColor HeaderBGColor{};
+    TColor HeaderTextColor{};
+    TColor PlanBGColor{};
+    TColor PlanTextColor{};
+    TColor BorderColor{};
 
     // The pair "Domyślna" / "Ustalona" of the column width.
     bool ColsDefaultWidth() const { return colsDefaultWidth_; }
