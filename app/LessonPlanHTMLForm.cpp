@@ -16,10 +16,10 @@
 TLessonPlanHTMLForm::TLessonPlanHTMLForm(TDataFile& document, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TLessonPlanHTMLForm>()), document(document) {
     ui->setupUi(this);
-    // Sized by its layout now, so the first showing is centred on its real size.
-    adjustSize();
     ui->btnSavePlan->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // Sized by its layout, pictures included, so the first showing is centred on its real size.
+    adjustSize();
     // Font sizes and the border change by their arrows only; the column width can be typed.
     for (platform::SpinEdit* spin :
          {ui->spinBorderWidth, ui->spinHeaderFontSize, ui->spinPlanFontSize})

@@ -13,10 +13,10 @@
 TReportHTMLForm::TReportHTMLForm(TDataFile& document, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TReportHTMLForm>()), document(document) {
     ui->setupUi(this);
-    // Sized by its layout now, so the first showing is centred on its real size.
-    adjustSize();
     ui->btnSaveReport->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // Sized by its layout, pictures included, so the first showing is centred on its real size.
+    adjustSize();
     ui->GroupBox2->Bind(options.Content);
 
     connect(ui->btnSaveReport, &QAbstractButton::clicked, this,

@@ -11,10 +11,10 @@
 TReportTXTForm::TReportTXTForm(TDataFile& document, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TReportTXTForm>()), document(document) {
     ui->setupUi(this);
-    // Sized by its layout now, so the first showing is centred on its real size.
-    adjustSize();
     ui->btnSaveReport->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // Sized by its layout, pictures included, so the first showing is centred on its real size.
+    adjustSize();
     ui->GroupBox2->Bind(content);
     connect(ui->btnSaveReport, &QAbstractButton::clicked, this,
             &TReportTXTForm::btnSaveReportClick);
