@@ -27,6 +27,9 @@
 #include "app/AddChangeEventForm.h"
 #include "app/EventsCategoriesEditorForm.h"
 #include "app/TimeTableForm.h"
+#include "app/LessonPlanHTMLForm.h"
+#include "app/ReportHTMLForm.h"
+#include "app/ReportTXTForm.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -263,6 +266,9 @@ void TMainForm::ConnectCommands() {
         {ui->mOptions, &TMainForm::mOptionsClick, {ui->btnOptions}},
         {ui->mTimeTable, &TMainForm::mTimeTableClick, {ui->btnTimeTable, ui->SpeedButton6}},
         {ui->mCategoriesEditor, &TMainForm::mCategoriesEditorClick, {ui->SpeedButton4}},
+        {ui->mReportHTML, &TMainForm::mReportHTMLClick, {}},
+        {ui->mReportTxt, &TMainForm::mReportTxtClick, {}},
+        {ui->mExportLessonPlanToHTML, &TMainForm::mExportLessonPlanToHTMLClick, {}},
     };
     for (const auto& command : commands) {
         connect(command.action, &QAction::triggered, this, command.handler);
@@ -322,6 +328,19 @@ void TMainForm::mExitClick() {
 
 void TMainForm::mAboutClick() {
     ShowCentred(AboutForm, this);
+}
+
+// The reports only read the document: nothing to refresh after them.
+void TMainForm::mReportHTMLClick() {
+    ShowCentred(ReportHTMLForm, DataFile, this);
+}
+
+void TMainForm::mReportTxtClick() {
+    ShowCentred(ReportTXTForm, DataFile, this);
+}
+
+void TMainForm::mExportLessonPlanToHTMLClick() {
+    ShowCentred(LessonPlanHTMLForm, DataFile, this);
 }
 
 void TMainForm::btnSubjectClick() {

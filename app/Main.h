@@ -43,6 +43,9 @@ class TProgramOptionsForm;
 class TAddChangeEventForm;
 class TEventsCategoriesEditorForm;
 class TTimeTableForm;
+class TLessonPlanHTMLForm;
+class TReportHTMLForm;
+class TReportTXTForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
@@ -123,6 +126,9 @@ class TMainForm : public QMainWindow, public TMainServices {
     void mSaveAsClick();
     void mExitClick();
     void mAboutClick();
+    void mReportHTMLClick();
+    void mReportTxtClick();
+    void mExportLessonPlanToHTMLClick();
     void btnSubjectClick();
     void btnSetTimeTableRangeClick();
     void btnSubjectPrevClick();
@@ -185,4 +191,7 @@ class TMainForm : public QMainWindow, public TMainServices {
     std::unique_ptr<TAddChangeEventForm> AddChangeEventForm;
     std::unique_ptr<TEventsCategoriesEditorForm> EventsCategoriesEditorForm;
     std::unique_ptr<TTimeTableForm> TimeTableForm;
+    std::unique_ptr<TReportHTMLForm> ReportHTMLForm;
+    std::unique_ptr<TReportTXTForm> ReportTXTForm;
+    std::unique_ptr<TLessonPlanHTMLForm> LessonPlanHTMLForm;
 };

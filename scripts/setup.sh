@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   locales
+  chromium
 )
 
 missing=()

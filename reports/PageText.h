@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The text of a page or report as it is built in memory: UTF-8 with LF line ends, turned into
+// the file's bytes at the end.
+class TPageText {
+  public:
+    // Appends the text and a line break.
+    void Line(std::string_view text = {});
+    // Appends the text with no line break.
+    void Text(std::string_view text);
+    // The page in code page 1250 with every line break written as CR LF. A CR LF pair inside a
+    // document text is one break too; a lone CR stays as it is.
+    std::string Bytes() const;
+
+  private:
+    std::string text_;
+};
+
+// The text with "&", "<", ">" and '"' written as entities, so that it shows as typed.
+std::string HtmlEscape(std::string_view text);
+
+// Each line break (CR LF or LF) replaced by "<br>" and one line break; a lone CR stays.
+std::string BreaksToHtml(std::string_view text);
+
+// The lines of a multi-line edit's whole text: CR LF, LF and a lone CR each end a line, and a
+// final line break starts no further line, so an empty text has none.
+std::vector<std::string> SplitLines(std::string_view text);
