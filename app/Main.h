@@ -23,29 +23,29 @@ class ComboBox;
 class Memo;
 }  // namespace platform
 class QMenu;
+// The windows the main window opens.
 class TAboutForm;
-class TAddMarkForm;
-class TFinalMarksEditorForm;
-class TMarksEditorForm;
-class TSubjectInfoForm;
-class TSubjectModifyForm;
-class TSubjectsAddForm;
-class TSubjectsDeleteForm;
-// The windows of MainToolCommands.cpp.
-class TSubjectStatisticsForm;
-class TGeneralStatisticsForm;
-class TAlarmsForm;
-class TMarksValuesForm;
-class TAlarmSettingsForm;
-class TStudentDataForm;
-class TLessonPlanForm;
-class TProgramOptionsForm;
 class TAddChangeEventForm;
+class TAddMarkForm;
+class TAlarmSettingsForm;
+class TAlarmsForm;
 class TEventsCategoriesEditorForm;
-class TTimeTableForm;
+class TFinalMarksEditorForm;
+class TGeneralStatisticsForm;
+class TLessonPlanForm;
 class TLessonPlanHTMLForm;
+class TMarksEditorForm;
+class TMarksValuesForm;
+class TProgramOptionsForm;
 class TReportHTMLForm;
 class TReportTXTForm;
+class TStudentDataForm;
+class TSubjectInfoForm;
+class TSubjectModifyForm;
+class TSubjectStatisticsForm;
+class TSubjectsAddForm;
+class TSubjectsDeleteForm;
+class TTimeTableForm;
 
 // The main window: owns the open document and the installation settings for the whole run,
 // shows them in its panels and runs every command of the menu and the tool bar. The windows
