@@ -4,6 +4,7 @@
 #include <string>
 #include <type_traits>
 
+#include "core/FixedPool.h"
 #include "core/Lista.h"
 #include "platform/ByteStream.h"
 #include "platform/Controls.h"
@@ -27,6 +28,12 @@ struct TClEvent {
     std::uint8_t Reserved2 = 0;
     // A category's name; matched against the categories only when drawn.
     std::string Category;
+
+    // A diary holds tens of thousands of events: they come from a pool, not the heap.
+    static void* operator new(std::size_t size) { return PooledNew<TClEvent>(size); }
+    static void operator delete(void* pointer, std::size_t size) noexcept {
+        PooledDelete<TClEvent>(pointer, size);
+    }
 };
 
 // A day's events in the order they were added.
@@ -46,6 +53,11 @@ class TClDay {
     std::int32_t SaveToStream(platform::ByteWriter& out, const TClVerificationStrings& tags);
     // -1 on a wrong tag (nothing changed) or when the data ends early.
     std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
+
+    static void* operator new(std::size_t size) { return PooledNew<TClDay>(size); }
+    static void operator delete(void* pointer, std::size_t size) noexcept {
+        PooledDelete<TClDay>(pointer, size);
+    }
 };
 
 // A year, a month or the calendar: a numbered unit with sorted, numbered children.

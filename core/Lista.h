@@ -4,12 +4,20 @@
 #include <cstdio>
 #include <cstdlib>
 
-// One node of a TLista; the list owns both the node and its item.
+#include "core/FixedPool.h"
+
+// One node of a TLista; the list owns both the node and its item. Nodes of every list come
+// from one pool (they are all the same size), not one heap allocation each.
 template <typename T>
 struct TListaNode {
     T* Data = nullptr;
     TListaNode* Prev = nullptr;
     TListaNode* Next = nullptr;
+
+    static void* operator new(std::size_t size) { return PooledNew<TListaNode>(size); }
+    static void operator delete(void* pointer, std::size_t size) noexcept {
+        PooledDelete<TListaNode>(pointer, size);
+    }
 };
 
 // The program's one container: a doubly linked list that owns its items and is reached by
