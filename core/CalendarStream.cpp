@@ -7,8 +7,7 @@ namespace {
 
 // Reads a record's tag; false when it is missing or differs from `tag` in any byte.
 bool ReadTag(platform::ByteReader& in, const std::string& tag) {
-    std::string stored;
-    return TClStreamReadString(in, stored) == 0 && TClStringsEqual(stored, tag);
+    return TClStreamReadTag(in, tag) == 0;
 }
 
 void WriteUnitHead(platform::ByteWriter& out, const std::string& tag, std::int32_t value,

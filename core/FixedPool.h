@@ -57,8 +57,8 @@ class FixedPool {
     static constexpr std::size_t kSlotsPerChunk = 65536 / sizeof(Slot);
 
     static void NewChunk() {
-        auto* chunk = static_cast<Slot*>(::operator new(kSlotsPerChunk * sizeof(Slot),
-                                                         std::align_val_t{alignof(Slot)}));
+        auto* chunk = static_cast<Slot*>(
+            ::operator new (kSlotsPerChunk * sizeof(Slot), std::align_val_t{alignof(Slot)}));
         unused_ = chunk;
         end_ = chunk + kSlotsPerChunk;
 #ifdef QV_POOL_POISONING

@@ -1,5 +1,6 @@
 #include "core/Strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -54,6 +55,18 @@ std::int32_t TClStreamReadString(platform::ByteReader& in, std::string& text) {
     if (!in.ReadU32(count) || !in.ReadView(count, bytes)) return -1;
     platform::Cp1250ToUtf8(UpToZero(bytes), text);
     return 0;
+}
+
+std::int32_t TClStreamReadTag(platform::ByteReader& in, const std::string& tag) {
+    std::uint32_t count = 0;
+    std::string_view bytes;
+    if (!in.ReadU32(count) || !in.ReadView(count, bytes)) return -1;
+    const std::string_view stored = UpToZero(bytes);
+    // ASCII bytes decode to themselves, so only a text with a high byte needs decoding.
+    const bool ascii = std::all_of(stored.begin(), stored.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) return stored == tag ? 0 : 1;
+    return platform::Cp1250ToUtf8(stored) == tag ? 0 : 1;
 }
 
 std::uint32_t TClStreamStringSize(const std::string& text) {

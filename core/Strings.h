@@ -14,6 +14,9 @@ std::int32_t TClStreamWriteString(platform::ByteWriter& out, const std::string& 
 // Reads the count and the bytes into `text`; the text ends at the first zero byte.
 // -1 (and `text` unchanged) when the count or the bytes run past the end of the data.
 std::int32_t TClStreamReadString(platform::ByteReader& in, std::string& text);
+// Reads a stored string as TClStreamReadString does and compares it with `tag` without
+// keeping it: 0 equal, 1 different, -1 when the data ends early.
+std::int32_t TClStreamReadTag(platform::ByteReader& in, const std::string& tag);
 // The stored size: byte length + 4.
 std::uint32_t TClStreamStringSize(const std::string& text);
 // Exact, case-sensitive comparison of the bytes.
