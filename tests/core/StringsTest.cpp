@@ -87,6 +87,19 @@ TEST(StringReadTest, TextEndsAtTheFirstZeroByte) {
     EXPECT_EQ(in.Position(), 9u);  // all five counted bytes are consumed
 }
 
+TEST(StringReadTest, TagIsComparedAsTheDecodedTextWouldBe) {
+    const Bytes bytes = {3,   0,    0,   0,   'D', 'A', 'Y', 4, 0, 0,    0, 'D', 'A', 'Y', 0x00,
+                         3,   0,    0,   0,   'D', 'A', 'X', 9, 0, 0,    0, 'K', 'a', 'r', 't',
+                         'k', 0xF3, 'w', 'k', 'a', 1,   0,   0, 0, 0xF3, 2, 0,   0};
+    platform::ByteReader in(bytes);
+    EXPECT_EQ(TClStreamReadTag(in, "DAY"), 0);
+    EXPECT_EQ(TClStreamReadTag(in, "DAY"), 0);  // the zero byte ends the stored text
+    EXPECT_EQ(TClStreamReadTag(in, "DAY"), 1);
+    EXPECT_EQ(TClStreamReadTag(in, "Kartkówka"), 0);
+    EXPECT_EQ(TClStreamReadTag(in, "\xF3"), 1);  // the raw byte is not the decoded text
+    EXPECT_EQ(TClStreamReadTag(in, "DAY"), -1);
+}
+
 TEST(StringReadTest, ZeroByteIsFoundAtEveryPlaceOfALongText) {
     for (std::size_t zero = 0; zero < 20; ++zero) {
         Bytes bytes = {20, 0, 0, 0};
