@@ -56,13 +56,17 @@ class FixedPool {
     // About 64 KiB a chunk: few enough chunks for a large document, small for an empty one.
     static constexpr std::size_t kSlotsPerChunk = 65536 / sizeof(Slot);
 
+    // The first slot of a chunk links it to the chunk made before, so every chunk stays
+    // reachable (a leak checker does not follow the free list through poisoned slots).
     static void NewChunk() {
         auto* chunk = static_cast<Slot*>(
             ::operator new (kSlotsPerChunk * sizeof(Slot), std::align_val_t{alignof(Slot)}));
-        unused_ = chunk;
+        chunk->next = chunks_;
+        chunks_ = chunk;
+        unused_ = chunk + 1;
         end_ = chunk + kSlotsPerChunk;
 #ifdef QV_POOL_POISONING
-        ASAN_POISON_MEMORY_REGION(chunk, kSlotsPerChunk * sizeof(Slot));
+        ASAN_POISON_MEMORY_REGION(unused_, (kSlotsPerChunk - 1) * sizeof(Slot));
 #endif
     }
 
@@ -77,6 +81,7 @@ class FixedPool {
 #endif
     }
 
+    static inline thread_local Slot* chunks_ = nullptr;
     static inline thread_local Slot* free_ = nullptr;
     static inline thread_local Slot* unused_ = nullptr;
     static inline thread_local Slot* end_ = nullptr;
