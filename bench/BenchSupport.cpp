@@ -4,6 +4,10 @@
 
 #include "platform/Dates.h"
 
+void Repeated(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 void FillStressDocument(TDataFile& document) {
     document.Student.Name = "Zofia";
     document.Student.Surname = "Wąsowicz-Łęcka";

@@ -16,6 +16,9 @@ inline constexpr int kStressMarksPerSubject = 100;
 inline constexpr int kStressDiaryDays = 3652;  // ten years from 1 September 2000
 inline constexpr int kStressEventsPerDay = 5;
 
+// The machine may be shared: each benchmark is repeated and its median compared.
+void Repeated(benchmark::internal::Benchmark* benchmark);
+
 // 100 subjects of 100 marks and ten years of diary with five events a day.
 void FillStressDocument(TDataFile& document);
 

@@ -65,13 +65,13 @@ void StartProcess(benchmark::State& state, const char* option, const std::string
 void BM_BareWindowStartup(benchmark::State& state) {
     for (auto _ : state) StartProcess(state, kBareOption, "");
 }
-BENCHMARK(BM_BareWindowStartup)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_BareWindowStartup)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 void BM_ProgramStartup(benchmark::State& state) {
     const std::string folder = Folder().folder.string() + "/";
     for (auto _ : state) StartProcess(state, kProgramOption, folder);
 }
-BENCHMARK(BM_ProgramStartup)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ProgramStartup)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 // The started process: the application object, the window shown and laid out, then the end.
 int RunStart(const char* option, const char* folder) {

@@ -12,7 +12,7 @@ bool ByteReader::ReadInto(std::span<std::uint8_t> out) {
     return true;
 }
 
-void ByteWriter::WriteBytes(const void* data, std::size_t size) {
+void ByteWriter::WriteToSink(const void* data, std::size_t size) {
     if (failed_ || size == 0) return;
     if (!sink_.Write(static_cast<const std::uint8_t*>(data), size)) {
         failed_ = true;
@@ -21,34 +21,29 @@ void ByteWriter::WriteBytes(const void* data, std::size_t size) {
     written_ += size;
 }
 
-void ByteWriter::WriteU8(std::uint8_t value) {
-    WriteBytes(&value, 1);
-}
-void ByteWriter::WriteI32(std::int32_t value) {
-    WriteBytes(&value, 4);
-}
-void ByteWriter::WriteU32(std::uint32_t value) {
-    WriteBytes(&value, 4);
-}
-void ByteWriter::WriteF64(double value) {
-    WriteBytes(&value, 8);
+BufferedSink::BufferedSink(ByteWriter& target, std::size_t capacity)
+    : target_(target), buffer_(capacity) {
+    room_ = buffer_.data();
+    roomEnd_ = buffer_.data() + buffer_.size();
 }
 
 bool BufferedSink::Write(const std::uint8_t* data, std::size_t size) {
-    if (size > buffer_.size() - used_ && !Flush()) return false;
+    if (size > static_cast<std::size_t>(roomEnd_ - room_) && !Flush()) return false;
     // A block larger than the buffer goes on in one piece.
     if (size >= buffer_.size()) {
         target_.WriteBytes(data, size);
         return !target_.Failed();
     }
-    std::memcpy(buffer_.data() + used_, data, size);
-    used_ += size;
+    std::memcpy(room_, data, size);
+    room_ += size;
     return true;
 }
 
 bool BufferedSink::Flush() {
-    target_.WriteBytes(buffer_.data(), used_);
-    used_ = 0;
+    target_.WriteBytes(buffer_.data(), Used());
+    room_ = buffer_.data();
+    // A failed target takes no more: the writers see the failure on their next write.
+    roomEnd_ = target_.Failed() ? room_ : buffer_.data() + buffer_.size();
     return !target_.Failed();
 }
 

@@ -71,6 +71,14 @@ class ByteSink {
     virtual ~ByteSink() = default;
     // False when the bytes could not all be written.
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
+
+  protected:
+    // Free room of a buffering sink that a writer fills directly, so that the many small
+    // fields of a file cost a copy each rather than a call; empty for other sinks.
+    std::uint8_t* room_ = nullptr;
+    std::uint8_t* roomEnd_ = nullptr;
+
+    friend class ByteWriter;
 };
 
 class VectorSink final : public ByteSink {
@@ -88,16 +96,26 @@ class ByteWriter {
   public:
     explicit ByteWriter(ByteSink& sink) : sink_(sink) {}
 
-    void WriteU8(std::uint8_t value);
-    void WriteI32(std::int32_t value);
-    void WriteU32(std::uint32_t value);
-    void WriteF64(double value);
-    void WriteBytes(const void* data, std::size_t size);
+    void WriteU8(std::uint8_t value) { WriteBytes(&value, 1); }
+    void WriteI32(std::int32_t value) { WriteBytes(&value, 4); }
+    void WriteU32(std::uint32_t value) { WriteBytes(&value, 4); }
+    void WriteF64(double value) { WriteBytes(&value, 8); }
+    void WriteBytes(const void* data, std::size_t size) {
+        if (!failed_ && size <= static_cast<std::size_t>(sink_.roomEnd_ - sink_.room_)) {
+            if (size > 0) std::memcpy(sink_.room_, data, size);
+            sink_.room_ += size;
+            written_ += size;
+            return;
+        }
+        WriteToSink(data, size);
+    }
 
     bool Failed() const { return failed_; }
     std::size_t Written() const { return written_; }
 
   private:
+    void WriteToSink(const void* data, std::size_t size);
+
     ByteSink& sink_;
     std::size_t written_ = 0;
     bool failed_ = false;
@@ -108,17 +126,17 @@ class ByteWriter {
 // does not, so bytes of an abandoned write never arrive.
 class BufferedSink final : public ByteSink {
   public:
-    explicit BufferedSink(ByteWriter& target, std::size_t capacity = 64 * 1024)
-        : target_(target), buffer_(capacity) {}
+    explicit BufferedSink(ByteWriter& target, std::size_t capacity = 64 * 1024);
 
     bool Write(const std::uint8_t* data, std::size_t size) override;
     // False when the target has failed, now or before.
     bool Flush();
 
   private:
+    std::size_t Used() const { return static_cast<std::size_t>(room_ - buffer_.data()); }
+
     ByteWriter& target_;
     std::vector<std::uint8_t> buffer_;
-    std::size_t used_ = 0;
 };
 
 }  // namespace platform
