@@ -297,6 +297,8 @@ void TMainForm::ConnectCommands() {
 void TMainForm::RefreshAfterFileCommand() {
     RefreshAll();
     SetTimeTableRange(DataFile.Settings.MainTimeTableRange, true);
+    // The diary window, though hidden, keeps a painter over the days that New and Open free.
+    if (TimeTableForm) TimeTableForm->RefreshTable();
 }
 
 void TMainForm::mNewClick() {

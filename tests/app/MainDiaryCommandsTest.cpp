@@ -186,3 +186,25 @@ TEST_F(MainWindowTest, DeletingOldYearsRebuildsBothTablesBeforeTheyPaint) {
     EXPECT_TRUE(form.IsModified());
     EXPECT_EQ(1, form.DataFile.Calendar.Count());
 }
+
+TEST_F(MainWindowTest, NewRebuildsTheHiddenDiarysTableOverTheEmptiedDays) {
+    TMainForm& form = Open();
+    form.show();
+    testing_support::AddEvent(form.DataFile.Calendar, 2005, 10, 3, "Klasówka");
+    TTimeTableForm* diary = nullptr;
+    testing_support::ExpectModal<TTimeTableForm>([&] { ui().mTimeTable->trigger(); },
+                                                 [&](TTimeTableForm& shown) {
+                                                     diary = &shown;
+                                                     shown.Ui().btnRngDay->click();
+                                                     shown.Ui().btnExit->click();
+                                                 });
+    ASSERT_NE(nullptr, diary);
+    EXPECT_EQ(2, diary->Painter().RowCount);  // the day and its event
+    form.DataFile.Modified = false;
+
+    ui().mNew->trigger();
+    // The days the diary's painter pointed at are gone; it was rebuilt over the empty diary,
+    // so painting its grid reads nothing freed.
+    EXPECT_GT(2, diary->Painter().RowCount);
+    diary->Ui().DrawGrid->grab();
+}
