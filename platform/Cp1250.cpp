@@ -139,6 +139,28 @@ char EncodeCodePoint(char32_t cp) {
     return static_cast<char>(kEncoding[cp]);
 }
 
+// Copies the input eight bytes at a time from `i` to `at`: a word is stored whole, then only
+// its ASCII bytes before the first high byte count, and `convert` takes that byte (moving `i`
+// and `at` past what it reads and writes). Ends when fewer than eight bytes are left.
+template <class Convert>
+void CopyAsciiWords(const char* in, std::size_t size, std::size_t& i, char*& at,
+                    Convert&& convert) {
+    while (i + 8 <= size) {
+        const std::uint64_t word = LoadWord(in + i);
+        std::memcpy(at, &word, sizeof word);
+        const std::uint64_t high = word & kHighBits;
+        if (high == 0) {
+            i += 8;
+            at += 8;
+            continue;
+        }
+        const std::size_t run = AsciiBytesBefore(high);
+        i += run;
+        at += run;
+        convert();
+    }
+}
+
 }  // namespace
 
 void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
@@ -162,22 +184,8 @@ void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
         std::memcpy(at, sequence.bytes.data(), sequence.bytes.size());
         at += sequence.length;
     };
-    // Eight bytes at a time: all copied at once, then only the ASCII ones before the first
-    // high byte kept (the output has room: it is never shorter than the input so far).
-    while (i + 8 <= size) {
-        const std::uint64_t word = LoadWord(in + i);
-        std::memcpy(at, &word, sizeof word);
-        const std::uint64_t high = word & kHighBits;
-        if (high == 0) {
-            i += 8;
-            at += 8;
-            continue;
-        }
-        const std::size_t run = AsciiBytesBefore(high);
-        i += run;
-        at += run;
-        decodeOne();
-    }
+    // The output has room for the words copied: it is never shorter than the input so far.
+    CopyAsciiWords(in, size, i, at, decodeOne);
     while (i < size) decodeOne();
     out.assign(buffer, static_cast<std::size_t>(at - buffer));
 }
@@ -193,22 +201,8 @@ std::size_t Utf8ToCp1250(std::string_view text, char* out) {
     const std::size_t size = text.size();
     char* at = out;
     std::size_t i = 0;
-    // ASCII eight bytes at a time, as in decoding; the output never runs ahead of the input,
-    // so the word stored always fits.
-    while (i + 8 <= size) {
-        const std::uint64_t word = LoadWord(in + i);
-        std::memcpy(at, &word, sizeof word);
-        const std::uint64_t high = word & kHighBits;
-        if (high == 0) {
-            i += 8;
-            at += 8;
-            continue;
-        }
-        const std::size_t run = AsciiBytesBefore(high);
-        i += run;
-        at += run;
-        *at++ = EncodeCodePoint(NextCodePoint(text, i));
-    }
+    // The output never runs ahead of the input, so each word copied fits.
+    CopyAsciiWords(in, size, i, at, [&] { *at++ = EncodeCodePoint(NextCodePoint(text, i)); });
     while (i < size) {
         if (static_cast<unsigned char>(in[i]) < 0x80)
             *at++ = in[i++];
