@@ -89,7 +89,7 @@ double MarksAverageAll(TDataFile& document) {
 }
 
 std::string AverageText(double average) {
-    // to_chars in the general format with a precision is printf's "%g", without the locale.
+    // The general format at six significant digits, with "." whatever the locale.
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, average, std::chars_format::general, 6);
