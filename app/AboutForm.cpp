@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/WindowColors.h"
 #include "core/CommonTexts.h"
 #include "platform/qt/Panel.h"
 #include "ui_AboutForm.h"
@@ -10,13 +11,12 @@
 namespace {
 
 const char* const kContactAddress = "kontakt@quirvale.example";
-constexpr TColor kHeaderColor = 0x800000;  // navy, as the main window's title strips
 
 }  // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>()) {
     ui->setupUi(this);
-    ui->imgHeader->SetColor(kHeaderColor);
+    ui->imgHeader->SetColor(kNavy);
     ui->lblTitle->setText(kProgramTitle);
     ui->lblMail->setText(kContactAddress);
     ui->lblMail->setCursor(Qt::PointingHandCursor);

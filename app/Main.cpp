@@ -30,6 +30,7 @@
 #include "app/SubjectsAddForm.h"
 #include "app/SubjectsDeleteForm.h"
 #include "app/TimeTableForm.h"
+#include "app/WindowColors.h"
 #include "platform/Files.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
@@ -50,8 +51,6 @@ const char* const kOpenFailedText =
 const char* const kDiaryDamagedText =
     "Terminarz w pliku jest uszkodzony. Wczytano tylko jego część:\n";
 constexpr int kTimeTableRowHeight = 16;
-constexpr TColor kNavy = 0x800000;
-constexpr TColor kDaysLeftBarColor = 0xC08000;
 
 }  // namespace
 
@@ -64,7 +63,7 @@ TMainForm::TMainForm(QWidget* parent)
     ui->setupUi(this);
     ui->Panel10->SetColor(kNavy);
     ui->TimeTableTitle->SetColor(kNavy);
-    ui->DaysToEndOfSchoolYearBarFill->SetColor(kDaysLeftBarColor);
+    ui->DaysToEndOfSchoolYearBarFill->SetColor(kLightBlue);
     ui->memoLessonPlan->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     CreatePopupMenus();
     ConnectCommands();

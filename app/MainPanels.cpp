@@ -4,6 +4,7 @@
 
 #include "app/Main.h"
 #include "app/MainRoutines.h"
+#include "app/WindowColors.h"
 #include "core/Marks.h"
 #include "core/Records.h"
 #include "platform/Clock.h"
@@ -20,9 +21,6 @@
 namespace {
 
 constexpr TColor kSubjectBarAbove = 0xA00000;
-constexpr TColor kAverageBarAbove = 0x800000;
-constexpr TColor kWeekdayColor = 0x800000;
-constexpr TColor kAlarmRed = 0xFF;
 constexpr TColor kBlack = 0;
 constexpr int kMarkSix = 15;
 
@@ -78,7 +76,7 @@ void TMainForm::cbSubjectChange() {
         subject.FinalMark == kNoFinalMark ? "brak" : MarkSymbol(subject.FinalMark)));
     ui->lblDodatkowy->setVisible(subject.InAverage != 1);
     SetBarWithMarker(average, settings.MarksValues[kMarkSix], *ui->SubAvBar, *ui->SubAvBarFill,
-                     *ui->SubAvBarImg, settings.AlarmThreshold, kSubjectBarAbove, kAlarmRed);
+                     *ui->SubAvBarImg, settings.AlarmThreshold, kSubjectBarAbove, kRed);
 }
 
 void TMainForm::RefreshAverages() {
@@ -95,11 +93,11 @@ void TMainForm::RefreshAverages() {
     const double top = settings.MarksValues[kMarkSix];
     const double threshold = settings.AlarmThreshold;
     SetBarWithMarker(general, top, *ui->GenAvBar, *ui->GenAvBarFill, *ui->GenAvBarImg, threshold,
-                     kAverageBarAbove, kAlarmRed);
+                     kNavy, kRed);
     SetBarWithMarker(all, top, *ui->AllSubAvBar, *ui->AllSubAvBarFill, *ui->AllSubAvBarImg,
-                     threshold, kAverageBarAbove, kAlarmRed);
+                     threshold, kNavy, kRed);
     SetBarWithMarker(finals, top, *ui->FinalMarksAvBar, *ui->FinalMarksAvBarFill,
-                     *ui->FinalMarksAvBarImg, threshold, kAverageBarAbove, kAlarmRed);
+                     *ui->FinalMarksAvBarImg, threshold, kNavy, kRed);
 }
 
 void TMainForm::RefreshStudentInfo() {
@@ -138,7 +136,7 @@ void TMainForm::RefreshToday() {
 
     QLabel& dayName = *ui->lblDayName;
     SetText(dayName, GetTodayDayName());
-    SetFontColor(dayName, platform::DayOfWeek(today) == 1 ? kAlarmRed : kWeekdayColor);
+    SetFontColor(dayName, platform::DayOfWeek(today) == 1 ? kRed : kNavy);
     dayName.move(CentredLeft(boxWidth, dayName.width()), dayName.y());
 
     ui->lblImieniny->setText(QString::fromStdString(NameDays.GetNames(today)));
@@ -174,7 +172,7 @@ void TMainForm::RefreshDaysToEndOfSchoolYear() {
         remain.hide();
         SetText(days, "Wakacje");
         days.move(CentredLeft(ui->InfoBoxToEndOfSchoolYear->width(), days.width()), days.y());
-        SetFontColor(days, kAlarmRed);
+        SetFontColor(days, kRed);
     } else {
         remain.show();
         SetText(remain, remaining == 1 ? "pozostał:" : "pozostało:");

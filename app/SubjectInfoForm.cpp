@@ -3,13 +3,13 @@
 #include <QStyle>
 
 #include "app/MainRoutines.h"
+#include "app/WindowColors.h"
 #include "core/DataFile.h"
 #include "platform/Numbers.h"
 #include "ui_SubjectInfoForm.h"
 
 namespace {
 
-constexpr TColor kHeaderColor = 0x800000;  // navy, as the main window's title strips
 constexpr int kMenaceIconSize = 16;
 
 }  // namespace
@@ -17,7 +17,7 @@ constexpr int kMenaceIconSize = 16;
 TSubjectInfoForm::TSubjectInfoForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSubjectInfoForm>()) {
     ui->setupUi(this);
-    ui->Panel1->SetColor(kHeaderColor);
+    ui->Panel1->SetColor(kNavy);
     ui->imgMenace->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(kMenaceIconSize));
     connect(ui->btnOK, &QAbstractButton::clicked, this, &TSubjectInfoForm::btnOKClick);

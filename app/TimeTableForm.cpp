@@ -10,6 +10,7 @@
 #include "app/MainRoutines.h"
 #include "app/MainServices.h"
 #include "app/RemoveOldEntriesForm.h"
+#include "app/WindowColors.h"
 #include "core/CommonTexts.h"
 #include "core/DataFile.h"
 #include "platform/Clock.h"
@@ -34,10 +35,6 @@ constexpr int kRowHeight = 16;
 constexpr int kPreviewHeight = 100;
 constexpr int kTodayMargin = 2;
 constexpr int kTodayLineHeight = 24;
-constexpr TColor kBarColor = 0x800000;
-constexpr TColor kPreviewBarColor = 0xC08000;
-constexpr TColor kSundayColor = 0x0000FF;
-constexpr TColor kWeekdayColor = 0x800000;
 constexpr TColor kNameDaysColor = 0x000080;
 
 }  // namespace
@@ -54,8 +51,8 @@ TTimeTableForm::TTimeTableForm(TDataFile& dataFile, TMainServices& main,
       NameDays(nameDays),
       ui(std::make_unique<Ui::TTimeTableForm>()) {
     ui->setupUi(this);
-    for (platform::Panel* bar : {ui->TodayBar, ui->ShowBar, ui->EventBar}) bar->SetColor(kBarColor);
-    ui->panelEventDataBar->SetColor(kPreviewBarColor);
+    for (platform::Panel* bar : {ui->TodayBar, ui->ShowBar, ui->EventBar}) bar->SetColor(kNavy);
+    ui->panelEventDataBar->SetColor(kLightBlue);
     // A double click on the bar's caption or image is one on the bar.
     ui->lblSelectionType->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Image6->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -228,7 +225,7 @@ void TTimeTableForm::ShowToday() {
     platform::Label& dayOfWeek = *ui->lblDayOfWeek;
     const int weekday = platform::DayOfWeek(today);
     dayOfWeek.SetText(PolishDayNames()[weekday - 1]);
-    dayOfWeek.SetFontColor(weekday == 1 ? kSundayColor : kWeekdayColor);
+    dayOfWeek.SetFontColor(weekday == 1 ? kRed : kNavy);
     dayOfWeek.move(CentredLeft(width, dayOfWeek.width()), ui->btnSelectToday->geometry().bottom());
     const int namesTop = dayOfWeek.geometry().bottom() + kTodayMargin;
     ui->lblImieniny->SetText(NameDays.GetNames(today));
