@@ -61,7 +61,7 @@ void TAddMarkForm::btnAcceptClick() {
         return;
     }
     if (FSubject == nullptr) return;
-    FSubject->Marks.Add(new char(static_cast<char>(FMark)));
+    FSubject->Marks.AddMark(static_cast<TMarkKind>(FMark));
     Main.SetModified();
     close();
 }

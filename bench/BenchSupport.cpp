@@ -24,7 +24,7 @@ void FillStressDocument(TDataFile& document) {
         subject->InAverage = s % 3 != 0;
         subject->FinalMark = s % 2 == 0 ? kNoFinalMark : s % kMarkKinds;
         for (int m = 0; m < kStressMarksPerSubject; ++m)
-            subject->Marks.Add(new char(static_cast<char>((s + m) % kMarkKinds)));
+            subject->Marks.AddMark(static_cast<TMarkKind>((s + m) % kMarkKinds));
         document.Subjects.Add(subject);
     }
     document.Calendar.AddCategory({"Kartkówka", 0xC0C0C0, 0xFF0000});

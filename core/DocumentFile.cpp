@@ -124,7 +124,7 @@ bool ReadMarks(platform::ByteReader& in, TMarksList& marks) {
         std::uint8_t code = 0;
         in.ReadU8(code);
         if (code > kHighestMarkCode) return false;
-        marks.Add(new char(static_cast<char>(code)));
+        marks.AddMark(code);
     }
     return true;
 }

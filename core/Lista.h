@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "core/FixedPool.h"
 
@@ -22,7 +23,8 @@ struct TListaNode {
 
 // The program's one container: a doubly linked list that owns its items and is reached by
 // index. A cursor remembers the node reached last, so an index loop costs one link a step.
-template <typename T>
+// `Free` releases an item the list owns; items made with new by default.
+template <typename T, typename Free = std::default_delete<T>>
 class TLista {
   public:
     TListaNode<T> Head;
@@ -101,7 +103,7 @@ class TLista {
         --CursorIndex;
         node->Prev->Next = node->Next;
         node->Next->Prev = node->Prev;
-        delete node->Data;
+        Free()(node->Data);
         delete node;
         --Count;
         return 0;
@@ -157,7 +159,7 @@ class TLista {
         TListaNode<T>* node = Head.Next;
         for (std::int32_t i = 0; i < Count; ++i) {
             TListaNode<T>* next = node->Next;
-            delete node->Data;
+            Free()(node->Data);
             node->Data = nullptr;
             delete node;
             node = next;

@@ -86,6 +86,20 @@ std::string MarkName(std::int32_t code) {
     return IsMarkCode(code) ? kMarkKindTable[code].name : "";
 }
 
+namespace {
+using MarkPool = FixedPool<sizeof(char), alignof(char)>;
+}  // namespace
+
+void TMarkFree::operator()(char* mark) const noexcept {
+    MarkPool::Free(mark);
+}
+
+void TMarksList::AddMark(TMarkKind code) {
+    char* mark = static_cast<char*>(MarkPool::Allocate());
+    *mark = static_cast<char>(code);
+    TLista::Add(mark);
+}
+
 void TMarksList::ToString(std::string& text) {
     text = JoinedSymbols(*this);
 }

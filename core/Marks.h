@@ -25,9 +25,19 @@ void SetDefaultMarksValues(std::span<double, kMarkKinds> values);
 std::string MarkSymbol(std::int32_t code);
 std::string MarkName(std::int32_t code);
 
-// A subject's marks in the order of entry; each item is one heap byte holding a code.
-class TMarksList : public TLista<char> {
+// Frees a mark made by TMarksList::AddMark.
+struct TMarkFree {
+    void operator()(char* mark) const noexcept;
+};
+
+// A subject's marks in the order of entry; each item is one byte holding a code. A document
+// holds marks by the thousand, so they come from a pool, like the list's nodes.
+class TMarksList : public TLista<char, TMarkFree> {
   public:
+    void AddMark(TMarkKind code);
+    // Items come only from AddMark, which knows where marks are made.
+    std::int32_t Add(char* item) = delete;
+
     // The symbols joined by "," ("5,4-,1"); empty for no marks.
     void ToString(std::string& text);
     void ShowInControl(platform::TextControl& control);

@@ -9,7 +9,7 @@ TEST_F(MainWindowTest, TheWholeWindowRendersToAPictureThatIsNotBlank) {
     TMainForm& form = Open();
     auto* subject = new TSubject;
     subject->Name = "Matematyka";
-    subject->Marks.Add(new char(12));
+    subject->Marks.AddMark(12);
     form.DataFile.Subjects.Add(subject);
     auto* event = new TClEvent;
     event->Subject = "Kartkówka z ułamków";

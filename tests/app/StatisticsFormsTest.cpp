@@ -81,7 +81,7 @@ TEST_F(StatisticsTest, EachShowingCountsTheDocumentAsItIsThen) {
     EXPECT_EQ("1", Text(form.Ui().lbl_5));
     form.Ui().btnOK->click();
     EXPECT_FALSE(form.isVisible());
-    subject->Marks.Add(new char(12));
+    subject->Marks.AddMark(12);
     form.show();
     EXPECT_EQ("2", Text(form.Ui().lbl_5));
     EXPECT_EQ("2", Text(form.Ui().AllMarks));

@@ -29,7 +29,7 @@ TSubject* NewSubject(const std::string& name, std::initializer_list<int> marks,
     subject->Name = name;
     subject->InAverage = inAverage;
     subject->FinalMark = finalMark;
-    for (const int code : marks) subject->Marks.Add(new char(static_cast<char>(code)));
+    for (const int code : marks) subject->Marks.AddMark(static_cast<TMarkKind>(code));
     return subject;
 }
 

@@ -15,7 +15,7 @@ TSubject* AddSubject(TDataFile& document, const std::string& name, std::vector<c
     subject->Comment = comment;
     subject->InAverage = inAverage;
     subject->FinalMark = finalMark;
-    for (const char mark : marks) subject->Marks.Add(new char(mark));
+    for (const char mark : marks) subject->Marks.AddMark(static_cast<TMarkKind>(mark));
     document.Subjects.Add(subject);
     return subject;
 }
