@@ -63,15 +63,17 @@ std::int32_t TDataFile::SaveToCurrentFile() {
 
 std::int32_t TDataFile::LoadFromFile(const std::string& path) {
     if (Named) return -1;
-    std::vector<std::uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return -1;
-    platform::ByteReader in(bytes);
+    platform::FileSource file;
+    if (!file.Open(path)) return -1;
+    platform::ByteReader in(file, file.Size());
     std::int32_t read = -1;
     try {
         read = ReadDocument(in, *this);
     } catch (const std::bad_alloc&) {
         // Counts are checked against the bytes left, but a load never ends the program.
     }
+    // A file that could not be read is no damaged diary: it is refused like any unreadable one.
+    if (file.Failed()) read = -1;
     if (read < 0) {
         // Nothing half-loaded: a document damaged before its diary is refused whole.
         Clear();

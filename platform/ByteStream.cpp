@@ -1,8 +1,59 @@
 #include "platform/ByteStream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform {
+namespace {
+
+// A source's bytes are read in blocks of this size: large enough that the system calls cost
+// little beside the copying, small beside a large document, whose file is never in memory
+// whole.
+constexpr std::size_t kSourceBlock = 256 * 1024;
+
+}  // namespace
+
+bool ByteReader::TakeAfterRefill(std::size_t n, const std::uint8_t*& at) {
+    if (failed_ || n > Remaining() || source_ == nullptr) {
+        failed_ = true;
+        return false;
+    }
+    // The bytes not yet taken move to the front, then a block (or the n bytes, when more)
+    // follows them. The count was checked against the bytes left, so a buffer is never
+    // larger than the input.
+    const auto kept = static_cast<std::size_t>(end_ - next_);
+    const std::size_t wanted = std::min(std::max(n, kSourceBlock), kept + unbuffered_);
+    if (wanted > capacity_) {
+        auto larger = std::make_unique_for_overwrite<std::uint8_t[]>(wanted);
+        if (kept > 0) std::memcpy(larger.get(), next_, kept);
+        buffer_ = std::move(larger);
+        capacity_ = wanted;
+    } else if (kept > 0) {
+        std::memmove(buffer_.get(), next_, kept);
+    }
+    std::size_t filled = kept;
+    while (filled < wanted) {
+        const std::ptrdiff_t got = source_->Read(buffer_.get() + filled, wanted - filled);
+        if (got <= 0) {
+            // What the source gave is all there is: the bytes before its end can still be read.
+            missing_ = unbuffered_;
+            unbuffered_ = 0;
+            source_ = nullptr;
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+        unbuffered_ -= static_cast<std::size_t>(got);
+    }
+    next_ = buffer_.get();
+    end_ = next_ + filled;
+    if (n > filled) {
+        failed_ = true;
+        return false;
+    }
+    at = next_;
+    next_ += n;
+    return true;
+}
 
 bool ByteReader::ReadInto(std::span<std::uint8_t> out) {
     const std::uint8_t* at = nullptr;

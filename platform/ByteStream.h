@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,12 +12,28 @@
 
 namespace platform {
 
+// Where a reader's bytes come from when they are not all in memory: a file, or in tests a
+// source that trickles or fails on purpose.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // Up to `size` bytes into `into`: the number read, 0 at the end, -1 on an error.
+    virtual std::ptrdiff_t Read(std::uint8_t* into, std::size_t size) = 0;
+};
+
 // A bounds-checked cursor over bytes read from a file. Every read checks the bytes left
 // first; a read that does not fit fails, leaves its output alone and makes the reader
 // failed for good, so a loader can check once at the end of a block.
 class ByteReader {
   public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    // Over bytes all in memory.
+    explicit ByteReader(std::span<const std::uint8_t> bytes)
+        : next_(bytes.data()), end_(bytes.data() + bytes.size()), size_(bytes.size()) {}
+    // Over `size` bytes to come from `source`, read a block at a time as they are needed, so
+    // a large file is never in memory whole. Where the source ends early or fails, the bytes
+    // it gave are read as all there is.
+    ByteReader(ByteSource& source, std::size_t size)
+        : size_(size), unbuffered_(size), source_(&source) {}
 
     // Defined here: a document's load is mostly these calls.
     bool ReadU8(std::uint8_t& value) { return Read(value); }
@@ -24,7 +41,7 @@ class ByteReader {
     bool ReadU32(std::uint32_t& value) { return Read(value); }
     bool ReadF64(double& value) { return Read(value); }
     // Takes exactly n raw bytes without copying them: `out` views the reader's bytes and is
-    // valid as long as they are. Fails (leaving `out` alone) when fewer remain.
+    // valid until the next read. Fails (leaving `out` alone) when fewer remain.
     bool ReadView(std::size_t n, std::string_view& out) {
         const std::uint8_t* at = nullptr;
         if (!Take(n, at)) return false;
@@ -33,22 +50,22 @@ class ByteReader {
     }
     bool ReadInto(std::span<std::uint8_t> out);
 
-    std::size_t Position() const { return position_; }
-    std::size_t Remaining() const { return bytes_.size() - position_; }
+    std::size_t Position() const { return size_ - missing_ - Remaining(); }
+    std::size_t Remaining() const { return static_cast<std::size_t>(end_ - next_) + unbuffered_; }
     bool Failed() const { return failed_; }
     // True when at least n bytes remain (and nothing failed so far).
     bool Has(std::size_t n) const { return !failed_ && Remaining() >= n; }
 
   private:
     bool Take(std::size_t n, const std::uint8_t*& at) {
-        if (!Has(n)) {
-            failed_ = true;
-            return false;
-        }
-        at = bytes_.data() + position_;
-        position_ += n;
+        if (failed_ || n > static_cast<std::size_t>(end_ - next_)) return TakeAfterRefill(n, at);
+        at = next_;
+        next_ += n;
         return true;
     }
+    // Brings at least n bytes into the buffer and takes them; false (failed for good) when
+    // they do not remain or the source does not deliver them.
+    bool TakeAfterRefill(std::size_t n, const std::uint8_t*& at);
 
     // A little-endian value, as the host stores it.
     template <typename T>
@@ -60,8 +77,16 @@ class ByteReader {
         return true;
     }
 
-    std::span<const std::uint8_t> bytes_;
-    std::size_t position_ = 0;
+    // The bytes in memory not yet taken.
+    const std::uint8_t* next_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
+    std::size_t size_ = 0;
+    // Bytes the source has still to deliver, and those it did not have when it ended.
+    std::size_t unbuffered_ = 0;
+    std::size_t missing_ = 0;
+    ByteSource* source_ = nullptr;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t capacity_ = 0;
     bool failed_ = false;
 };
 

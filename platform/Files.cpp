@@ -87,6 +87,24 @@ bool SyncFolder(const std::string& folder) {
     return synced;
 }
 
+// Opens a file for reading after the checks every read makes; -1 when it cannot be opened,
+// is not a regular file (a folder, a FIFO, a device) or is larger than kLargestReadableFile.
+// Plain descriptors rather than a stream: a stream's buffer throws on a read error (a
+// directory at the path, say) where a failed load is wanted. O_NONBLOCK keeps the open of a
+// FIFO without a writer from waiting forever; the type check then refuses it.
+int OpenForReading(const std::string& path, std::size_t& size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile) {
+        ::close(fd);
+        return -1;
+    }
+    size = static_cast<std::size_t>(info.st_size);
+    return fd;
+}
+
 // The fallback where no file may be added to the folder: not atomic, but the user's file.
 bool RewriteInPlace(const std::string& target, const std::function<void(ByteWriter&)>& write) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
@@ -102,18 +120,14 @@ bool RewriteInPlace(const std::string& target, const std::function<void(ByteWrit
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    // Plain descriptors rather than a stream: a stream's buffer throws on a read error (a
-    // directory at the path, say) where a failed load is wanted. O_NONBLOCK keeps the open of a
-    // FIFO without a writer from waiting forever; the type check then refuses it.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    std::size_t size = 0;
+    const int fd = OpenForReading(path, size);
     if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-              static_cast<std::uint64_t>(info.st_size) <= kLargestReadableFile;
+    bool ok = true;
     std::vector<std::uint8_t> content;
     try {
         // One byte more than allowed tells a file that grew past the limit while being read.
-        if (ok) content.resize(static_cast<std::size_t>(info.st_size) + 1);
+        content.resize(size + 1);
         std::size_t filled = 0;
         while (ok) {
             if (filled == content.size()) {
@@ -139,6 +153,26 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     if (!ok) return false;
     bytes = std::move(content);
     return true;
+}
+
+FileSource::~FileSource() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileSource::Open(const std::string& path) {
+    if (fd_ >= 0) ::close(fd_);
+    failed_ = false;
+    fd_ = OpenForReading(path, size_);
+    return fd_ >= 0;
+}
+
+std::ptrdiff_t FileSource::Read(std::uint8_t* into, std::size_t size) {
+    for (;;) {
+        const ssize_t n = fd_ < 0 ? -1 : ::read(fd_, into, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) failed_ = true;
+        return n;
+    }
 }
 
 bool IsRegularFile(const std::string& path) {

@@ -17,6 +17,29 @@ inline constexpr std::uint64_t kLargestReadableFile = 64u << 20;
 // on a FIFO and never lets an allocation failure escape.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
+// A file read a block at a time through a ByteReader (`ByteReader in(file, file.Size())`).
+class FileSource final : public ByteSource {
+  public:
+    FileSource() = default;
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    // False for any file ReadWholeFile refuses.
+    bool Open(const std::string& path);
+    // The size when opened; a reader expects that many bytes.
+    std::size_t Size() const { return size_; }
+    // True once a read failed (rather than found the end): such a file was not read.
+    bool Failed() const { return failed_; }
+
+    std::ptrdiff_t Read(std::uint8_t* into, std::size_t size) override;
+
+  private:
+    int fd_ = -1;
+    std::size_t size_ = 0;
+    bool failed_ = false;
+};
+
 // True when the path names a regular file (through any symbolic links).
 bool IsRegularFile(const std::string& path);
 

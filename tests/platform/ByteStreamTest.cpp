@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +32,52 @@ class LimitedSink final : public platform::ByteSink {
   private:
     int writesLeft_;
 };
+
+// Hands out its bytes at most `step` at a time; after `failAfter` bytes it reports an error.
+class TrickleSource final : public platform::ByteSource {
+  public:
+    TrickleSource(Bytes bytes, std::size_t step, std::size_t failAfter = SIZE_MAX)
+        : bytes_(std::move(bytes)), step_(step), failAfter_(failAfter) {}
+    std::ptrdiff_t Read(std::uint8_t* into, std::size_t size) override {
+        ++calls;
+        if (given_ >= failAfter_) return -1;
+        const std::size_t n = std::min({size, step_, bytes_.size() - given_, failAfter_ - given_});
+        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(given_), n, into);
+        given_ += n;
+        return static_cast<std::ptrdiff_t>(n);
+    }
+    int calls = 0;
+
+  private:
+    Bytes bytes_;
+    std::size_t step_, failAfter_, given_ = 0;
+};
+
+// Counted texts as a document stores them, with values between: each text is `sizes[i]`
+// copies of a letter.
+Bytes CountedTexts(const std::vector<std::uint32_t>& sizes) {
+    Bytes bytes;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::uint8_t>(sizes[i] >> shift));
+        bytes.insert(bytes.end(), sizes[i], static_cast<std::uint8_t>('a' + i));
+        bytes.push_back(static_cast<std::uint8_t>(i));
+    }
+    return bytes;
+}
+
+// Reads what CountedTexts wrote; false at the first failed read.
+bool ReadCountedTexts(ByteReader& in, std::vector<std::string>& texts) {
+    for (std::uint32_t size = 0; in.Remaining() > 0;) {
+        std::string_view text;
+        std::uint8_t index = 0;
+        // A view lasts until the next read.
+        if (!in.ReadU32(size) || !in.ReadView(size, text)) return false;
+        texts.emplace_back(text);
+        if (!in.ReadU8(index) || index != texts.size() - 1) return false;
+    }
+    return true;
+}
 
 // --- Reader ------------------------------------------------------------------------------
 
@@ -109,6 +157,66 @@ TEST(ByteReaderTest, EmptyInput) {
     double value = 3;
     EXPECT_FALSE(in.ReadF64(value));
     EXPECT_EQ(value, 3);
+}
+
+TEST(ByteReaderTest, ASourceReadInBlocksGivesWhatTheBytesInMemoryGive) {
+    // Texts across block boundaries, one larger than a block, and one at the very end.
+    const Bytes bytes = CountedTexts({5, 70000, 0, 300000, 17, 200000, 3});
+    std::vector<std::string> expected;
+    ByteReader whole(bytes);
+    ASSERT_TRUE(ReadCountedTexts(whole, expected));
+    for (const std::size_t step : {std::size_t{1} << 20, std::size_t{4093}, std::size_t{1}}) {
+        TrickleSource source(bytes, step);
+        ByteReader in(source, bytes.size());
+        EXPECT_EQ(in.Remaining(), bytes.size());
+        std::vector<std::string> texts;
+        EXPECT_TRUE(ReadCountedTexts(in, texts)) << step;
+        EXPECT_TRUE(texts == expected) << step;
+        EXPECT_EQ(in.Position(), bytes.size());
+        EXPECT_FALSE(in.Failed());
+        std::uint8_t more = 0;
+        EXPECT_FALSE(in.ReadU8(more));
+    }
+}
+
+TEST(ByteReaderTest, ASourceIsReadAsNeededNotWhole) {
+    const Bytes bytes(3 << 20, 0x11);
+    TrickleSource source(bytes, SIZE_MAX);
+    ByteReader in(source, bytes.size());
+    std::uint32_t value = 0;
+    ASSERT_TRUE(in.ReadU32(value));
+    EXPECT_EQ(value, 0x11111111u);
+    EXPECT_EQ(source.calls, 1);
+    EXPECT_EQ(in.Remaining(), bytes.size() - 4);
+}
+
+TEST(ByteReaderTest, ACountBeyondTheSizeIsRefusedBeforeAnythingIsRead) {
+    const Bytes bytes = CountedTexts({10});
+    TrickleSource source(bytes, 1);
+    ByteReader in(source, bytes.size());
+    std::string_view text = "kept";
+    EXPECT_FALSE(in.ReadView(bytes.size() + 1, text));
+    EXPECT_EQ(text, "kept");
+    EXPECT_EQ(source.calls, 0);
+    EXPECT_TRUE(in.Failed());
+}
+
+TEST(ByteReaderTest, ASourceThatEndsEarlyOrFailsFailsTheReadThatNeedsIt) {
+    const Bytes bytes = CountedTexts({100, 200});
+    for (const bool error : {false, true}) {
+        // The source delivers the first text but not the second, ending or failing.
+        const Bytes delivered(bytes.begin(), bytes.begin() + 150);
+        TrickleSource source(error ? bytes : delivered, 7, error ? 150 : SIZE_MAX);
+        ByteReader in(source, bytes.size());
+        std::vector<std::string> texts;
+        EXPECT_FALSE(ReadCountedTexts(in, texts)) << error;
+        ASSERT_EQ(texts.size(), 1u) << error;
+        EXPECT_EQ(texts[0], std::string(100, 'a'));
+        EXPECT_TRUE(in.Failed());
+        std::uint8_t byte = 9;
+        EXPECT_FALSE(in.ReadU8(byte));
+        EXPECT_EQ(byte, 9);
+    }
 }
 
 // --- Writer ------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "platform/Files.h"
@@ -82,6 +83,36 @@ TEST(ReadWholeFileTest, SizeLimitIsSixtyFourMebibytes) {
     bytes = {1};
     EXPECT_FALSE(platform::ReadWholeFile(path, bytes));
     EXPECT_EQ(bytes, (Bytes{1}));
+}
+
+TEST(FileSourceTest, ReadsAFileThroughAReaderAsReadWholeFileDoes) {
+    TempDir dir;
+    const std::string path = dir.File("data.bin");
+    Bytes content;
+    for (int i = 0; i < 700000; ++i) content.push_back(static_cast<std::uint8_t>(i * 13));
+    WriteBytes(path, content);
+    platform::FileSource file;
+    ASSERT_TRUE(file.Open(path));
+    ASSERT_EQ(file.Size(), content.size());
+    platform::ByteReader in(file, file.Size());
+    Bytes read(content.size());
+    EXPECT_TRUE(in.ReadInto(std::span(read).first(10)));
+    EXPECT_TRUE(in.ReadInto(std::span(read).subspan(10)));
+    EXPECT_EQ(read, content);
+    EXPECT_FALSE(file.Failed());
+}
+
+TEST(FileSourceTest, RefusesWhatReadWholeFileRefuses) {
+    TempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string big = dir.File("big");
+    WriteBytes(big, {});
+    std::filesystem::resize_file(big, platform::kLargestReadableFile + 1);
+    platform::FileSource file;
+    for (const std::string& path :
+         {dir.File("missing"), dir.Path().string(), fifo, std::string("/dev/zero"), big})
+        EXPECT_FALSE(file.Open(path)) << path;
 }
 
 // --- Saving ------------------------------------------------------------------------------
