@@ -15,6 +15,13 @@
 #include <sanitizer/asan_interface.h>
 #endif
 
+// 64 KiB chunks: few enough for a large document, small for an empty one.
+inline constexpr std::size_t kPoolChunkSize = 65536;
+inline constexpr std::size_t kPoolChunkAlign = 64;
+// A new chunk for a pool, aligned to kPoolChunkAlign; it is never given back. Chunks of all
+// pools are cut from large blocks that the system may back with huge pages.
+void* NewPoolChunk();
+
 // Storage for many small objects of one size: a load makes tens of thousands of list nodes
 // and events, which the general heap would allocate and free one by one. Slots are carved
 // from large chunks and a freed slot goes on a free list for the next allocation. Chunks
@@ -53,14 +60,13 @@ class FixedPool {
         Slot* next;
         alignas(Align) std::byte bytes[Size];
     };
-    // About 64 KiB a chunk: few enough chunks for a large document, small for an empty one.
-    static constexpr std::size_t kSlotsPerChunk = 65536 / sizeof(Slot);
+    static constexpr std::size_t kSlotsPerChunk = kPoolChunkSize / sizeof(Slot);
 
     // The first slot of a chunk links it to the chunk made before, so every chunk stays
     // reachable (a leak checker does not follow the free list through poisoned slots).
     static void NewChunk() {
-        auto* chunk = static_cast<Slot*>(
-            ::operator new (kSlotsPerChunk * sizeof(Slot), std::align_val_t{alignof(Slot)}));
+        static_assert(alignof(Slot) <= kPoolChunkAlign);
+        auto* chunk = static_cast<Slot*>(NewPoolChunk());
         chunk->next = chunks_;
         chunks_ = chunk;
         unused_ = chunk + 1;
