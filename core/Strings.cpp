@@ -12,20 +12,11 @@ namespace {
 // Most texts of a document are short; encoding them needs no allocation.
 constexpr std::size_t kShortText = 256;
 
-// The stored bytes up to the first zero byte. Texts rarely hold one, and are short, so eight
-// bytes are checked at a time rather than calling a search.
+// The stored bytes up to the first zero byte.
 std::string_view UpToZero(std::string_view bytes) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if (((word - kOnes) & ~word & kHighBits) != 0) break;  // a zero byte in this word
-    }
-    for (; i < bytes.size(); ++i)
-        if (bytes[i] == '\0') return bytes.substr(0, i);
-    return bytes;
+    const void* zero = std::memchr(bytes.data(), 0, bytes.size());
+    if (zero == nullptr) return bytes;
+    return bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
 }
 
 void WriteCountAndBytes(platform::ByteWriter& out, const char* bytes, std::size_t size) {
@@ -53,7 +44,7 @@ std::int32_t TClStreamReadString(platform::ByteReader& in, std::string& text) {
     // The count is checked against the bytes left before anything is allocated, and the
     // text is converted straight from the reader's bytes.
     if (!in.ReadU32(count) || !in.ReadView(count, bytes)) return -1;
-    platform::Cp1250ToUtf8(UpToZero(bytes), text);
+    platform::Cp1250ToUtf8UpToZero(bytes, text);
     return 0;
 }
 

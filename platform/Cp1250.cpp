@@ -54,6 +54,7 @@ constexpr std::array<Utf8Sequence, 256> MakeDecodingTable() {
 constexpr std::array<Utf8Sequence, 256> kDecoding = MakeDecodingTable();
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080;
+constexpr std::uint64_t kOnes = 0x0101010101010101;
 
 std::uint64_t LoadWord(const char* at) {
     std::uint64_t word;
@@ -75,6 +76,20 @@ std::size_t AsciiRun(const char* data, std::size_t size) {
         if (const std::uint64_t high = LoadWord(data + n) & kHighBits; high != 0)
             return n + AsciiBytesBefore(high);
     while (n < size && static_cast<unsigned char>(data[n]) < 0x80) ++n;
+    return n;
+}
+
+// Length of the leading run of bytes that are neither zero nor 0x80 and above. Most stored
+// texts are such a run: one pass finds where they end.
+std::size_t PlainRun(const char* data, std::size_t size) {
+    std::size_t n = 0;
+    for (; n + 8 <= size; n += 8) {
+        const std::uint64_t word = LoadWord(data + n);
+        // The lowest flagged byte is exact: a false zero flag only follows a true zero byte.
+        const std::uint64_t stop = (word & kHighBits) | ((word - kOnes) & ~word & kHighBits);
+        if (stop != 0) return n + AsciiBytesBefore(stop);
+    }
+    while (n < size && data[n] != '\0' && static_cast<unsigned char>(data[n]) < 0x80) ++n;
     return n;
 }
 
@@ -161,14 +176,15 @@ void CopyAsciiWords(const char* in, std::size_t size, std::size_t& i, char*& at,
     }
 }
 
-}  // namespace
-
-void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
+// Decodes bytes whose first `ascii` bytes are known to be below 0x80. The text is made anew
+// and moved in rather than assigned: a load fills empty texts, which assigning would take a
+// general, slower path for.
+void DecodeAfterAscii(std::string_view bytes, std::size_t ascii, std::string& out) {
     const char* const in = bytes.data();
     const std::size_t size = bytes.size();
-    std::size_t i = AsciiRun(in, size);
+    std::size_t i = ascii;
     if (i == size) {
-        out.assign(bytes);
+        out = std::string(bytes);
         return;
     }
     // Decoded into a buffer large enough for three bytes a byte (and the padding of the last
@@ -187,12 +203,29 @@ void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
     // The output has room for the words copied: it is never shorter than the input so far.
     CopyAsciiWords(in, size, i, at, decodeOne);
     while (i < size) decodeOne();
-    out.assign(buffer, static_cast<std::size_t>(at - buffer));
+    out = std::string(buffer, static_cast<std::size_t>(at - buffer));
+}
+
+}  // namespace
+
+void Cp1250ToUtf8UpToZero(std::string_view bytes, std::string& out) {
+    const char* const in = bytes.data();
+    const std::size_t size = bytes.size();
+    const std::size_t plain = PlainRun(in, size);
+    if (plain == size || in[plain] == '\0') {
+        out = std::string(in, plain);
+        return;
+    }
+    // A high byte came first; a zero byte may still follow it.
+    const void* zero = std::memchr(in + plain, 0, size - plain);
+    const std::size_t end =
+        zero == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(zero) - in);
+    DecodeAfterAscii(bytes.substr(0, end), plain, out);
 }
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
-    Cp1250ToUtf8(bytes, out);
+    DecodeAfterAscii(bytes, AsciiRun(bytes.data(), bytes.size()), out);
     return out;
 }
 

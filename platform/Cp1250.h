@@ -10,10 +10,11 @@ namespace platform {
 // character the code page cannot hold becomes "?".
 std::string Cp1250ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1250(std::string_view text);
-// The same conversions without a temporary: the first replaces `out`'s content (keeping its
-// storage when large enough); the second fills `out`, which must hold text.size() bytes (a
-// character never takes more bytes in the code page), and returns the number of bytes written.
-void Cp1250ToUtf8(std::string_view bytes, std::string& out);
+// A stored text, which ends at its first zero byte (or with the bytes), decoded into `out`,
+// whose content it replaces.
+void Cp1250ToUtf8UpToZero(std::string_view bytes, std::string& out);
+// Encodes without a temporary into `out`, which must hold text.size() bytes (a character
+// never takes more bytes in the code page); the number of bytes written.
 std::size_t Utf8ToCp1250(std::string_view text, char* out);
 // Number of code-page bytes the UTF-8 text takes (one per character).
 std::size_t Cp1250Length(std::string_view text);

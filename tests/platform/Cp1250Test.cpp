@@ -140,17 +140,28 @@ TEST(Cp1250Test, MalformedUtf8InsideLongAsciiRuns) {
     EXPECT_EQ(Utf8ToCp1250(run + "😀" + run + "ą"), run + "?" + run + "\xB9");
 }
 
-TEST(Cp1250Test, ConvertingIntoATextReplacesItsContent) {
+TEST(Cp1250Test, AStoredTextIsDecodedUpToItsFirstZeroByteIntoTheText) {
+    using platform::Cp1250ToUtf8UpToZero;
     std::string out = std::string(100, '#');
-    platform::Cp1250ToUtf8("Kartk\xF3wka", out);
+    Cp1250ToUtf8UpToZero("Kartk\xF3wka", out);
     EXPECT_EQ(out, "Kartkówka");
-    platform::Cp1250ToUtf8("abc", out);
+    Cp1250ToUtf8UpToZero("abc", out);
     EXPECT_EQ(out, "abc");
-    platform::Cp1250ToUtf8("", out);
+    Cp1250ToUtf8UpToZero("", out);
     EXPECT_EQ(out, "");
     const std::string longText = std::string(1000, '\xB3');
-    platform::Cp1250ToUtf8(longText, out);
+    Cp1250ToUtf8UpToZero(longText, out);
     EXPECT_EQ(out, DecodeByteByByte(longText));
+    // The zero byte at every place of texts shorter and longer than a word, before and after
+    // a high byte, and a byte after the zero that looks like one to a word-wide test.
+    for (const std::string& text : {std::string("ab\xB9"), std::string("Zadanie \xB3\xF3"
+                                                                       "dka 12")}) {
+        for (std::size_t at = 0; at <= text.size(); ++at) {
+            const std::string stored = text.substr(0, at) + '\0' + "\x01" + text.substr(at);
+            Cp1250ToUtf8UpToZero(stored, out);
+            EXPECT_EQ(out, DecodeByteByByte(text.substr(0, at))) << at;
+        }
+    }
 
     // The buffer holds as many bytes as the UTF-8 text; only the count returned is written.
     const std::string text = "Żółw i ąę";
