@@ -134,6 +134,20 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
+// NextCodePoint for a sequence that starts with a byte of 0x80 and above, with the two-byte
+// sequences of the Polish letters decoded on the spot.
+char32_t NextHighCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0xC2 && lead < 0xE0 && i + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) == 0x80) {
+            i += 2;
+            return static_cast<char32_t>((lead & 0x1F) << 6 | (next & 0x3F));
+        }
+    }
+    return NextCodePoint(text, i);
+}
+
 // The code page's byte for each code point up to the highest one it holds (U+2122); 0 where
 // it has none. Saving a document encodes every character, so this is a table, not a search.
 constexpr char32_t kHighestCodePoint = 0x2122;
@@ -235,12 +249,12 @@ std::size_t Utf8ToCp1250(std::string_view text, char* out) {
     char* at = out;
     std::size_t i = 0;
     // The output never runs ahead of the input, so each word copied fits.
-    CopyAsciiWords(in, size, i, at, [&] { *at++ = EncodeCodePoint(NextCodePoint(text, i)); });
+    CopyAsciiWords(in, size, i, at, [&] { *at++ = EncodeCodePoint(NextHighCodePoint(text, i)); });
     while (i < size) {
         if (static_cast<unsigned char>(in[i]) < 0x80)
             *at++ = in[i++];
         else
-            *at++ = EncodeCodePoint(NextCodePoint(text, i));
+            *at++ = EncodeCodePoint(NextHighCodePoint(text, i));
     }
     return static_cast<std::size_t>(at - out);
 }
