@@ -1,7 +1,8 @@
 // Start-up of the program with the stress document as its last file, beside the start-up of a
 // bare Qt window that shows a label and a plain-text edit. Each start is a new process (this
 // program run again with a start option), from loading the libraries to the first shown
-// window, as a user starts the program.
+// window, as a user starts the program. The bare window is given the main window's size, so
+// that the two differ in what they hold and do, not in the pixels they paint.
 
 #include <benchmark/benchmark.h>
 #include <spawn.h>
@@ -12,8 +13,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "app/Application.h"
 #include "app/Main.h"
@@ -62,8 +66,22 @@ void StartProcess(benchmark::State& state, const char* option, const std::string
         state.SkipWithError("the start-up did not finish");
 }
 
+// The main window's size as "WxH", from a window made once in this process.
+std::string MainWindowSize() {
+    int argc = 1;
+    char name[] = "quirvale2";
+    char* argv[] = {name, nullptr};
+    Application app(argc, argv);
+    platform::SetProgramDirectory(Folder().folder.string() + "/");
+    TMainForm window;
+    window.show();
+    QCoreApplication::processEvents();
+    return std::to_string(window.width()) + "x" + std::to_string(window.height());
+}
+
 void BM_BareWindowStartup(benchmark::State& state) {
-    for (auto _ : state) StartProcess(state, kBareOption, "");
+    static const std::string size = MainWindowSize();
+    for (auto _ : state) StartProcess(state, kBareOption, size);
 }
 BENCHMARK(BM_BareWindowStartup)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
@@ -74,6 +92,7 @@ void BM_ProgramStartup(benchmark::State& state) {
 BENCHMARK(BM_ProgramStartup)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 // The started process: the application object, the window shown and laid out, then the end.
+// The folder is the program's folder, or for the bare window its size ("WxH").
 int RunStart(const char* option, const char* folder) {
     int argc = 1;
     char name[] = "quirvale2";
@@ -89,6 +108,12 @@ int RunStart(const char* option, const char* folder) {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(new QLabel("Quirvale 2"));
         layout->addWidget(new QPlainTextEdit);
+        const std::string_view size = folder;
+        const std::size_t x = size.find('x');
+        int width = 0, height = 0;
+        std::from_chars(size.data(), size.data() + x, width);
+        std::from_chars(size.data() + x + 1, size.data() + size.size(), height);
+        window.resize(width, height);
         window.show();
         QCoreApplication::processEvents();
     }
