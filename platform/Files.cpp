@@ -162,6 +162,7 @@ FileSource::~FileSource() {
 bool FileSource::Open(const std::string& path) {
     if (fd_ >= 0) ::close(fd_);
     failed_ = false;
+    size_ = 0;
     fd_ = OpenForReading(path, size_);
     return fd_ >= 0;
 }
