@@ -1,8 +1,6 @@
 #include "core/Strings.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 #include <string_view>
 
 #include "platform/Cp1250.h"
@@ -11,13 +9,6 @@ namespace {
 
 // Most texts of a document are short; encoding them needs no allocation.
 constexpr std::size_t kShortText = 256;
-
-// The stored bytes up to the first zero byte.
-std::string_view UpToZero(std::string_view bytes) {
-    const void* zero = std::memchr(bytes.data(), 0, bytes.size());
-    if (zero == nullptr) return bytes;
-    return bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
-}
 
 void WriteCountAndBytes(platform::ByteWriter& out, const char* bytes, std::size_t size) {
     out.WriteU32(static_cast<std::uint32_t>(size));
@@ -52,12 +43,10 @@ std::int32_t TClStreamReadTag(platform::ByteReader& in, const std::string& tag) 
     std::uint32_t count = 0;
     std::string_view bytes;
     if (!in.ReadU32(count) || !in.ReadView(count, bytes)) return -1;
-    const std::string_view stored = UpToZero(bytes);
-    // ASCII bytes decode to themselves, so only a text with a high byte needs decoding.
-    const bool ascii = std::all_of(stored.begin(), stored.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return stored == tag ? 0 : 1;
-    return platform::Cp1250ToUtf8(stored) == tag ? 0 : 1;
+    // Tags are short: decoding one takes no allocation.
+    std::string stored;
+    platform::Cp1250ToUtf8UpToZero(bytes, stored);
+    return stored == tag ? 0 : 1;
 }
 
 std::uint32_t TClStreamStringSize(const std::string& text) {
