@@ -79,7 +79,7 @@ void WriteHead(TPageText& page, const TReportHTMLOptions& options) {
 void WritePupilField(TPageText& page, std::string_view label, const std::string& value) {
     page.Line("<tr>");
     page.Line("     <td class = \"pole_nazwa\" width=\"120px\">" + std::string(label) + "</td>");
-    page.Line("     <td class = \"pole_tresc\">" + HtmlEscape(value) + "</td>");
+    page.Line("     <td class = \"pole_tresc\">" + HtmlText(value) + "</td>");
     page.Line("</tr>");
 }
 
@@ -105,7 +105,7 @@ void WriteBanner(TPageText& page, std::string_view table, std::string_view title
     page.Line("</table>");
 }
 
-// `cell` opens the value's cell; `value` is already escaped where it is a document text.
+// `cell` opens the value's cell; a document text in `value` is already HtmlText.
 void WriteSubjectRow(TPageText& page, std::string_view label, std::string_view cell,
                      const std::string& value, std::string_view close = "</td>") {
     page.Line("<tr>");
@@ -122,7 +122,7 @@ void WriteSubject(TPageText& page, TSubject& subject, const TMarksValues& values
     page.Line("<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">");
     page.Line("<tr>");
     page.Line("     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">" +
-              HtmlEscape(subject.Name) + "</td>");
+              HtmlText(subject.Name) + "</td>");
     page.Line("</tr>");
     if (content.Checked(ContentBox::FinalMarks))
         WriteSubjectRow(page, "Ocena końcowa:", kMarkCell, FinalMarkText(subject));
@@ -134,10 +134,10 @@ void WriteSubject(TPageText& page, TSubject& subject, const TMarksValues& values
     if (content.Checked(ContentBox::SubjectStatus))
         WriteSubjectRow(page, "Status:", kValueCell, StatusText(subject));
     if (content.Checked(ContentBox::Teacher))
-        WriteSubjectRow(page, "Nauczyciel:", kValueCell, HtmlEscape(subject.Teacher));
+        WriteSubjectRow(page, "Nauczyciel:", kValueCell, HtmlText(subject.Teacher));
     if (content.Checked(ContentBox::Desc))
         WriteSubjectRow(page, "Notatka:", "<td class=\"przedmiot_wartosc\"><pre>",
-                        HtmlEscape(subject.Comment), "</pre></td>");
+                        HtmlText(subject.Comment), "</pre></td>");
     page.Line("</table>");
     page.Line();
 }
@@ -170,7 +170,7 @@ void WriteSummaryTable(TPageText& page, std::string_view title, std::string_view
 void WriteNameList(TPageText& page, std::string_view title, const std::vector<std::string>& names) {
     page.Line("<h1>" + std::string(title) + "</h1>");
     page.Line("<ul>");
-    for (const std::string& name : names) page.Line("<li>" + HtmlEscape(name));
+    for (const std::string& name : names) page.Line("<li>" + HtmlText(name));
     page.Line("</ul>");
 }
 

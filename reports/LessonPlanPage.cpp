@@ -68,7 +68,7 @@ std::string WriteLessonPlanPage(const TLessonPlan& plan, const TLessonPlanHTMLOp
 
     page.Line(" <tr class=\"naglowek\">");
     if (options.IncludeHours)
-        page.Line("   <td align=\"center\" >" + HtmlEscape(options.HoursTitle) + "</td>");
+        page.Line("   <td align=\"center\" >" + HtmlText(options.HoursTitle) + "</td>");
     for (std::size_t day = 0; day < kDayNames.size(); ++day)
         if (options.Days[day])
             page.Line("   <td align=\"center\" >" + std::string(kDayNames[day]) + "</td>");

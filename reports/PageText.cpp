@@ -15,13 +15,21 @@ std::string TPageText::Bytes() const {
     const std::string encoded = platform::Utf8ToCp1250(text_);
     std::string bytes;
     bytes.reserve(encoded.size() + encoded.size() / 16);
-    for (std::size_t i = 0; i < encoded.size(); ++i) {
-        const char c = encoded[i];
-        if (c == '\r' && i + 1 < encoded.size() && encoded[i + 1] == '\n') continue;
+    for (const char c : encoded) {
         if (c == '\n') bytes += '\r';
         bytes += c;
     }
     return bytes;
+}
+
+std::string DocumentText(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        result += text[i];
+    }
+    return result;
 }
 
 std::string HtmlEscape(std::string_view text) {
@@ -48,16 +56,15 @@ std::string HtmlEscape(std::string_view text) {
     return escaped;
 }
 
+std::string HtmlText(std::string_view text) {
+    return HtmlEscape(DocumentText(text));
+}
+
 std::string BreaksToHtml(std::string_view text) {
     std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n') {
-            result += "<br>\n";
-        } else {
-            result += text[i];
-        }
+    for (const char c : DocumentText(text)) {
+        if (c == '\n') result += "<br>";
+        result += c;
     }
     return result;
 }

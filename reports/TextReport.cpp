@@ -27,27 +27,29 @@ void WriteTwoEmptyLines(TPageText& page) {
 }
 
 void WritePupilBlock(TPageText& page, const TStudent& student, const TReportContent& content) {
-    page.Line("Uczeń: " + PupilText(student));
-    page.Line("Klasa: " + ClassText(student));
+    page.Line("Uczeń: " + DocumentText(PupilText(student)));
+    page.Line("Klasa: " + DocumentText(ClassText(student)));
     if (content.Checked(ContentBox::SchoolYear)) {
         page.Line("Rok szkolny: " + SchoolYearText(student));
-        page.Line("Semestr: " + student.Term);
+        page.Line("Semestr: " + DocumentText(student.Term));
     }
-    if (content.Checked(ContentBox::School)) page.Line("Szkoła: " + student.SchoolName);
+    if (content.Checked(ContentBox::School))
+        page.Line("Szkoła: " + DocumentText(student.SchoolName));
     WriteTwoEmptyLines(page);
 }
 
 void WriteSubject(TPageText& page, TSubject& subject, const TMarksValues& values,
                   const TReportContent& content) {
-    WriteTitle(page, subject.Name);
+    WriteTitle(page, DocumentText(subject.Name));
     if (content.Checked(ContentBox::FinalMarks))
         page.Line("Ocena końcowa: " + FinalMarkText(subject));
     if (content.Checked(ContentBox::Marks)) page.Line("Oceny: " + MarksText(subject));
     if (content.Checked(ContentBox::Average))
         page.Line("Średnia: " + AverageText(SubjectAverageValue(subject, values)));
     if (content.Checked(ContentBox::SubjectStatus)) page.Line("Status: " + StatusText(subject));
-    if (content.Checked(ContentBox::Teacher)) page.Line("Nauczyciel: " + subject.Teacher);
-    if (content.Checked(ContentBox::Desc)) page.Line("Notatka: " + subject.Comment);
+    if (content.Checked(ContentBox::Teacher))
+        page.Line("Nauczyciel: " + DocumentText(subject.Teacher));
+    if (content.Checked(ContentBox::Desc)) page.Line("Notatka: " + DocumentText(subject.Comment));
     page.Line();
 }
 
@@ -61,7 +63,7 @@ void WriteSubjectsBlock(TPageText& page, TDataFile& document, const TReportConte
 void WriteNameList(TPageText& page, const std::string& title,
                    const std::vector<std::string>& names) {
     WriteTitle(page, title);
-    for (const std::string& name : names) page.Line(" - " + name);
+    for (const std::string& name : names) page.Line(" - " + DocumentText(name));
     WriteTwoEmptyLines(page);
 }
 

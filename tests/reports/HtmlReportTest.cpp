@@ -313,6 +313,57 @@ TEST(HtmlReportTest, ANotesLineBreaksAreOneCrLfEach) {
     EXPECT_EQ(page.find("\r\r\n"), std::string::npos);
 }
 
+// Each text keeps its own bytes next to the page's line ends: a CR it ends with stays (before
+// the line's CR LF in the lists), an LF it starts with is a break of its own, and only a CR LF
+// pair within the one text is a single break.
+TEST(HtmlReportTest, TextsKeepACrAtTheirEndAndTheirOwnBreaks) {
+    ReportDocument document;
+    document.Student.Name = "Anna";
+    document.Student.Surname = "Żak\r";
+    document.Student.Class = 2;
+    document.Student.ClassChar = 'b';
+    document.Student.SchoolType = "Liceum\r";
+    document.Student.SchoolYear = 2025;
+    document.Student.Term = "\nI";
+    document.Student.SchoolName = "LO\r\n";
+    AddSubject(document, "Fizyka\r", {}, 0, kNoFinalMark, "\npani\r", "raz\r\ndwa\r");
+    TReportHTMLOptions options = AllOn();
+    options.Content.SetChecked(B::Statistics, false);
+    options.Content.SetChecked(B::AverageInfo, false);
+
+    Lines expected = Head(true);
+    Append(expected, {"<table border=\"0\"cellspacing=\"0\" cellpadding=\"0\">"});
+    Append(expected, PupilRow("Uczeń:", "Anna Żak\r"));
+    Append(expected, PupilRow("Klasa:", "II b Liceum\r"));
+    Append(expected, PupilRow("Rok szkolny:", "2025/2026"));
+    Append(expected, PupilRow("Semestr:", "\r\nI"));
+    Append(expected, PupilRow("Szkoła: ", "LO\r\n"));
+    Append(expected, {" </table>", "", "<br>", "<br>", "<br>"});
+    Append(expected, {"<table class=\"naglowek\" width=\"70%\"align=\"center\">", "<tr>",
+                      "     <td>Przedmioty</td>", "</tr>", "</table>", "", "<br>", "<br>", ""});
+    const std::string markCell = "<td class=\"przedmiot_wartosc_ocena\">";
+    const std::string valueCell = "<td class=\"przedmiot_wartosc\">";
+    Append(
+        expected,
+        {"<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">", "<tr>",
+         "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">Fizyka\r</td>", "</tr>"});
+    Append(expected, SubjectRow("Ocena końcowa:", markCell + "nie wystawiona</td>"));
+    Append(expected, SubjectRow("Oceny:", valueCell + "</td>"));
+    Append(expected, SubjectRow("Średnia:", markCell + "0</td>"));
+    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot dodatkowy.</td>"));
+    Append(expected, SubjectRow("Nauczyciel:", valueCell + "\r\npani\r</td>"));
+    Append(expected, SubjectRow("Notatka:", valueCell + "<pre>raz\r\ndwa\r</pre></td>"));
+    Append(expected, {"</table>", "", "<br>", "<br>", "<br>"});
+    Append(expected, {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">", "<tr>",
+                      "     <td>Podsumowanie</td>", "</tr>", "</table>", "",
+                      "<h1 align=\"center\">Przedmiotów obowiązkowych: 0, Dodatkowych: 1</h1>", "",
+                      "<br>", "<br>"});
+    Append(expected, {"<h1>Przedmioty dodatkowe:</h1>", "<ul>", "<li>Fizyka\r", "</ul>",
+                      "<h1>Zagrożenia z przedmiotów:</h1>", "<ul>", "<li>Fizyka\r", "</ul>"});
+    Append(expected, kEnd);
+    EXPECT_EQ(WriteHtmlReport(document, options), Page(expected));
+}
+
 TEST(HtmlReportTest, PolishTextsAreWrittenInTheCodePage) {
     ReportDocument document;
     AddSubject(document, "Język polski", {k6});

@@ -142,6 +142,8 @@ TEST(LessonPlanPageTest, DayTextsLineBreaksBlanksAndEscaping) {
     EXPECT_EQ(MondayCell("a\nb"), "a<br>\r\nb");
     EXPECT_EQ(MondayCell("a\r\nb"), "a<br>\r\nb");
     EXPECT_EQ(MondayCell("a\rb"), "a\rb");
+    EXPECT_EQ(MondayCell("a\r"), "a\r");
+    EXPECT_EQ(MondayCell("\na"), "<br>\r\na");
     EXPECT_EQ(MondayCell("\r\n\r\n"), "<br>\r\n<br>\r\n");
     EXPECT_EQ(MondayCell("   "), kBlank);
     EXPECT_EQ(MondayCell(" \t\r "), kBlank);
@@ -159,6 +161,16 @@ TEST(LessonPlanPageTest, TheExtraColumnsTextsAreEscaped) {
     const std::string page = WriteLessonPlanPage(TLessonPlan{}, options);
     EXPECT_NE(page.find(">&lt;h1&gt;</td>"), std::string::npos);
     EXPECT_NE(page.find(">1 &amp; 2<br>&lt;3&gt;<br> </td>"), std::string::npos);
+}
+
+TEST(LessonPlanPageTest, TheExtraColumnsTitleKeepsItsOwnBreaks) {
+    TLessonPlanHTMLOptions options;
+    options.Days = {};
+    options.IncludeHours = true;
+    options.HoursTitle = "\nGodziny\r\nlekcji\r";
+    const std::string page = WriteLessonPlanPage(TLessonPlan{}, options);
+    EXPECT_NE(page.find("\r\n   <td align=\"center\" >\r\nGodziny\r\nlekcji\r</td>\r\n"),
+              std::string::npos);
 }
 
 TEST(LessonPlanPageTest, TheWidthGoesOnThePlanRowOnly) {

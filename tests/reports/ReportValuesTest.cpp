@@ -149,10 +149,26 @@ TEST(PageTextTest, LinesEndInCrLfAndTextsGoToTheCodePage) {
     EXPECT_EQ(page.Bytes(), "Ucze\xF1: \r\n\r\n\xB9\xEA");
 }
 
-TEST(PageTextTest, ACrLfPairIsOneBreakAndALoneCrStays) {
+TEST(PageTextTest, ACrLfPairInADocumentTextIsOneBreakAndALoneCrStays) {
     TPageText page;
-    page.Line("a\r\nb\nc\rd\r\r\n");
+    page.Line(DocumentText("a\r\nb\nc\rd\r\r\n"));
     EXPECT_EQ(page.Bytes(), "a\r\nb\r\nc\rd\r\r\n\r\n");
+}
+
+TEST(PageTextTest, PairsAreJoinedWithinOneTextOnly) {
+    EXPECT_EQ(DocumentText("a\r"), "a\r");
+    EXPECT_EQ(DocumentText("\na"), "\na");
+    EXPECT_EQ(DocumentText("\r\n\r"), "\n\r");
+
+    TPageText page;
+    page.Text(DocumentText("a\r"));
+    page.Line(DocumentText("\nb\r"));
+    page.Text("c");
+    EXPECT_EQ(page.Bytes(), "a\r\r\nb\r\r\nc");
+}
+
+TEST(PageTextTest, AnHtmlTextIsEscapedWithItsOwnBreaks) {
+    EXPECT_EQ(HtmlText("<a>\r\n&\r"), "&lt;a&gt;\n&amp;\r");
 }
 
 TEST(PageTextTest, HtmlEscapingEscapesTheAmpersandFirst) {
@@ -167,6 +183,7 @@ TEST(PageTextTest, BreaksBecomeBrAndOneBreak) {
     EXPECT_EQ(BreaksToHtml("a\r\nb"), "a<br>\nb");
     EXPECT_EQ(BreaksToHtml("a\rb"), "a\rb");
     EXPECT_EQ(BreaksToHtml("\r\n\n"), "<br>\n<br>\n");
+    EXPECT_EQ(BreaksToHtml("\na\r"), "<br>\na\r");
 }
 
 TEST(PageTextTest, LinesOfAMultiLineText) {

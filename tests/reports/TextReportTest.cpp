@@ -238,6 +238,72 @@ TEST(TextReportTest, TextsAreNotEscapedAndANotesCrLfIsOneBreak) {
     EXPECT_EQ(text.find("\r\r\n"), std::string::npos);
 }
 
+// Each text keeps its own bytes next to the report's line ends: a CR it ends with stays before
+// the line's CR LF, an LF it starts with is a break of its own, and only a CR LF pair within
+// the one text is a single break.
+TEST(TextReportTest, TextsKeepACrAtTheirEndAndTheirOwnBreaks) {
+    ReportDocument document;
+    document.Student.Name = "Anna";
+    document.Student.Surname = "Żak\r";
+    document.Student.Class = 10;
+    document.Student.ClassChar = 'c';
+    document.Student.SchoolType = "Technikum\r";
+    document.Student.SchoolYear = 2004;
+    document.Student.Term = "\nII";
+    document.Student.SchoolName = "ZST\r\n";
+    AddSubject(document, "Fizyka\r", {}, 0, kNoFinalMark, "pan Lis\r", "\nraz\r\ndwa\r");
+    TReportContent content = AllOn();
+    content.SetChecked(B::Statistics, false);
+    content.SetChecked(B::AverageInfo, false);
+
+    const Lines expected = {
+        "Uczeń: Anna Żak\r",
+        "Klasa: X c Technikum\r",
+        "Rok szkolny: 2004/2005",
+        "Semestr: ",
+        "II",
+        "Szkoła: ZST",
+        "",
+        "",
+        "",
+        kDouble,
+        "Przedmioty",
+        kDouble,
+        "",
+        "Fizyka\r",
+        kSingle,
+        "Ocena końcowa: nie wystawiona",
+        "Oceny: ",
+        "Średnia: 0",
+        "Status: Przedmiot dodatkowy.",
+        "Nauczyciel: pan Lis\r",
+        "Notatka: ",
+        "raz",
+        "dwa\r",
+        "",
+        "",
+        "",
+        kDouble,
+        "Podsumowanie",
+        kDouble,
+        "",
+        "Przedmiotów obowiązkowych: 0, Dodatkowych: 1",
+        "",
+        "",
+        "Przedmioty dodatkowe",
+        kSingle,
+        " - Fizyka\r",
+        "",
+        "",
+        "Zagrożenia z przedmiotów",
+        kSingle,
+        " - Fizyka\r",
+        "",
+        "",
+    };
+    EXPECT_EQ(WriteTextReport(document, content), Text(expected));
+}
+
 TEST(TextReportTest, AveragesKeepThePointUnderACommaLocale) {
     testing_support::DecimalSeparatorOverride comma(',');
     ReportDocument document;
