@@ -20,7 +20,8 @@ void MonthCalendar::SetDate(TDateTime date) {
     setSelectedDate(ToQDate(date));
 }
 
-// A new date moves the page first, so its own page change finds the date in place already.
+// Qt sets a new date before it turns the page to it, so a page turned by a date (the program's
+// or a click on a day) already holds that date and changes nothing here.
 void MonthCalendar::PageChanged(int year, int month) {
     const QDate date = selectedDate();
     if (year == date.year() && month == date.month()) return;
