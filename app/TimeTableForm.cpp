@@ -133,6 +133,7 @@ void TTimeTableForm::FormShow() {
     SetPreviewVisible(true);
     SetRange(DataFile.Settings.TimeTableFormRange);
     RefreshTable();
+    PreviewFollowsRows = true;
 }
 
 bool TTimeTableForm::eventFilter(QObject* watched, QEvent* event) {
@@ -174,6 +175,9 @@ void TTimeTableForm::RefreshTable() {
         ui->DrawGrid->SetRowCount(0);
     }
     ui->DrawGrid->Invalidate();
+    // Where the selection stays, the new rows may hold another event or none; the preview
+    // follows, so that "Usuń" never deletes an event other than the one it shows.
+    if (PreviewFollowsRows) DrawGridClick();
 }
 
 void TTimeTableForm::GoToDate(TDateTime date) {
@@ -207,11 +211,9 @@ void TTimeTableForm::DeleteSelectedEvent() {
         return;
     DrawTimeTable.RowDay(row)->Events.Delete(DrawTimeTable.Row(row).eventIndex);
     Main.SetModified();
-    ClearPreview();
-    // Both painters hold rows of the changed day.
+    // Both painters hold rows of the changed day; the preview follows the row now selected.
     RefreshTable();
     Main.RefreshTimeTable();
-    DrawGridClick();
 }
 
 // The today panel places its three lines itself: the weekday is centred on its own width,

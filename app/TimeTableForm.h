@@ -90,4 +90,7 @@ class TTimeTableForm : public QDialog {
     TDrawTimeTable DrawTimeTable;
     // The calendar's date the grid was last built for.
     TDateTime LastDate = 0;
+    // Every rebuild after the first showing takes the preview to the selected row; until then
+    // it keeps its hint.
+    bool PreviewFollowsRows = false;
 };

@@ -1,6 +1,7 @@
 #include "timetable/DrawTimeTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -24,6 +25,16 @@ std::uint16_t DatePart(std::int32_t value) {
 
 TTimeTableEntry MakeEntry(TClDay* day, int year, int month, int dayNumber) {
     return {day, DatePart(year), DatePart(month), DatePart(dayNumber)};
+}
+
+// Whether the day of a day number is one the calendar has (1.1.0001 to 31.12.9999). A day
+// beyond either end decodes to that end, so a week there would show the end day again.
+bool WithinCalendar(TDateTime date) {
+    static const TDateTime first = platform::EncodeDate(1, 1, 1);
+    static const TDateTime last = platform::EncodeDate(9999, 12, 31);
+    // Truncated as the day of a date is taken: toward zero.
+    const double day = std::trunc(date);
+    return day >= first && day <= last;
 }
 
 TClMonth* FindMonth(TClCalendar& calendar, int year, int month) {
@@ -115,6 +126,7 @@ int TDrawTimeTable::BuildWeek(TDateTime date) {
     TClMonth* month = nullptr;
     int lastYear = 0, lastMonth = 0;
     for (int i = 0; i < 7; ++i) {
+        if (!WithinCalendar(monday + i)) continue;
         int y = 0, m = 0, d = 0;
         platform::DecodeDate(monday + i, y, m, d);
         // A week across a month or year end finds each day in its own month.

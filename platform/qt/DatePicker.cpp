@@ -9,6 +9,9 @@ namespace platform {
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    // Qt's own range starts at 14.09.1752 and would move an earlier date there; the pop-up
+    // calendar takes the same range.
+    setDateRange(FirstQDate(), LastQDate());
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::DateChanged);
 }
 

@@ -102,6 +102,24 @@ TEST_F(AddChangeEventFormTest, AnAddedEventKeepsWhatWasTypedAndPicked) {
     EXPECT_EQ("Własna", event.Category);
 }
 
+// The picker holds every date the calendar does, those before 1752 and at its ends included.
+TEST_F(AddChangeEventFormTest, AddsOnEveryDateTheCalendarHolds) {
+    const struct {
+        int year, month, day;
+        const char* shown;
+    } dates[] = {{1, 1, 1, "01.01.0001"}, {51, 12, 14, "14.12.0051"}, {9999, 12, 31, "31.12.9999"}};
+    for (const auto& date : dates) {
+        const bool added =
+            Add(platform::EncodeDate(date.year, date.month, date.day),
+                [&](TAddChangeEventForm& dialog) {
+                    EXPECT_EQ(date.shown, dialog.Ui().DatePicker->text().toStdString());
+                    dialog.Ui().btnOK->click();
+                });
+        EXPECT_TRUE(added);
+        EXPECT_NE(nullptr, Day(date.year, date.month, date.day)) << date.shown;
+    }
+}
+
 TEST_F(AddChangeEventFormTest, CancelEscapeAndTheTitleBarAddNothing) {
     const std::function<void(TAddChangeEventForm&)> ways[] = {
         [](TAddChangeEventForm& dialog) {

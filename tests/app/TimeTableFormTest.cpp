@@ -80,6 +80,30 @@ class TimeTableFormTest : public ::testing::Test {
         ASSERT_NE(nullptr, view);
         user_input::KeyPress(*view, key);
     }
+    // The calendar's own page controls: its arrows and its month menu.
+    void CalendarArrow(const char* name) {
+        auto* arrow = ui().MonthCalendar->findChild<QToolButton*>(name);
+        ASSERT_NE(nullptr, arrow);
+        user_input::Click(*arrow, arrow->rect().center());
+    }
+    void CalendarMonth(int month) {
+        auto* button = ui().MonthCalendar->findChild<QToolButton*>("qt_calendar_monthbutton");
+        ASSERT_NE(nullptr, button);
+        ASSERT_NE(nullptr, button->menu());
+        button->menu()->actions().at(month - 1)->trigger();
+    }
+    // The subject of the event the preview shows; empty when it shows none.
+    std::string PreviewedSubject() {
+        const std::string text = ui().memoEventDesc->Text();
+        const std::string lead = "Temat: ";
+        if (text.rfind(lead, 0) != 0) return "";
+        return text.substr(lead.size(), text.find("\r\n") - lead.size());
+    }
+    // The subject of the event on the selected row; empty on a header or without rows.
+    std::string SelectedSubject() {
+        const TClEvent* event = form.Painter().RowEvent(grid().Row());
+        return event == nullptr ? "" : event->Subject;
+    }
     void Show() {
         form.show();
         QApplication::sendPostedEvents();
@@ -202,6 +226,73 @@ TEST_F(TimeTableFormTest, TheCalendarRebuildsOnEveryNewDateAndAddUsesTheDateShow
     EXPECT_EQ(4, Rows());
     EXPECT_NE(-1, RowOf("Kino"));
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(TimeTableFormTest, TurningTheCalendarsPageMovesTheDateShownAndAdded) {
+    Show();
+    CalendarArrow("qt_calendar_prevmonth");
+    EXPECT_EQ(platform::EncodeDate(2005, 9, 3), ui().MonthCalendar->Date());
+    EXPECT_EQ(0, Rows());
+    CalendarMonth(10);
+    EXPECT_EQ(platform::EncodeDate(2005, 10, 3), ui().MonthCalendar->Date());
+    EXPECT_EQ(3, Rows());
+
+    // The page does not turn before the first month there is, and "Dodaj" adds on the date
+    // shown.
+    form.GoToDate(platform::EncodeDate(1, 1, 31));
+    CalendarArrow("qt_calendar_prevmonth");
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [this] { ui().btnAddEvent->click(); },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ(platform::EncodeDate(1, 1, 31), dialog.Ui().DatePicker->Date());
+            user_input::Type(*dialog.Ui().edSubject, "Kino");
+            dialog.Ui().btnOK->click();
+        });
+    EXPECT_EQ(2, Rows());
+    EXPECT_EQ(1, RowOf("Kino"));
+}
+
+TEST_F(TimeTableFormTest, ThePreviewFollowsTheSelectedRowThroughADateOrRangeChange) {
+    testing_support::AddEvent(document.Calendar, 2005, 10, 4, "Dyżur");
+    Show();
+    ClickRow(RowOf("Klasówka"));
+    CalendarKey(Qt::Key_Right);  // 4 October: the same row is now another event
+    EXPECT_EQ("Dyżur", PreviewedSubject());
+
+    document.Settings.TimeTableFormRange = 2;
+    form.close();
+    Show();
+    ClickRow(RowOf("Wycieczka"));
+    ui().btnRngDay->click();
+    EXPECT_EQ("Dyżur", SelectedSubject());
+    EXPECT_EQ("Dyżur", PreviewedSubject());
+    // "Usuń" deletes what the preview shows.
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    ui().btnDeleteEvent->click();
+    EXPECT_EQ(0, Rows());
+    EXPECT_NE(nullptr, document.Calendar.GetOrCreateDay(5, 10, 2005)->GetEvent(0));
+    EXPECT_EQ("", PreviewedSubject());
+}
+
+TEST_F(TimeTableFormTest, ThePreviewFollowsTheSelectedRowWhenTheRowsChangeUnderIt) {
+    document.Settings.TimeTableFormRange = 1;
+    Show();
+    ClickRow(RowOf("Wycieczka"));
+    testing_support::ExpectModal<TAddChangeEventForm>([this] { ui().btnAddEvent->click(); },
+                                                      [](TAddChangeEventForm& dialog) {
+                                                          user_input::Type(*dialog.Ui().edSubject,
+                                                                           "Kino");
+                                                          dialog.Ui().btnOK->click();
+                                                      });
+    EXPECT_EQ(SelectedSubject(), PreviewedSubject());
+
+    // Changed behind the closed window, as the main window may change the document.
+    ClickRow(RowOf("Zebranie"));
+    form.close();
+    document.Calendar.GetOrCreateDay(3, 10, 2005)->Events.Delete(0);
+    Show();
+    EXPECT_EQ("Kino", SelectedSubject());
+    EXPECT_EQ("Kino", PreviewedSubject());
 }
 
 TEST_F(TimeTableFormTest, APreviewFollowsTheClickedRow) {

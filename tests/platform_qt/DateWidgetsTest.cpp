@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QMenu>
+#include <QSpinBox>
+#include <QToolButton>
+#include <vector>
 
 #include "platform/Dates.h"
 #include "platform/qt/DatePicker.h"
 #include "platform/qt/MonthCalendar.h"
+#include "platform/qt/QtDate.h"
 #include "tests/support/qt/UserInput.h"
 
 namespace platform {
@@ -22,6 +27,116 @@ TEST(DatePicker, DropsTheTimeOfDayAndSignalsTheUserOnly) {
     user_input::KeyPress(picker, Qt::Key_Up);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(picker.Date(), EncodeDate(2005, 6, 25));
+}
+
+TEST(DatePicker, KeepsToTheProgramsDates) {
+    DatePicker picker;
+    picker.SetDate(EncodeDate(51, 12, 14));
+    EXPECT_EQ(picker.Date(), EncodeDate(51, 12, 14));
+    EXPECT_EQ(picker.text().toStdString(), "14.12.0051");
+
+    picker.SetDate(EncodeDate(1, 1, 1));
+    picker.setCurrentSection(QDateTimeEdit::YearSection);
+    user_input::KeyPress(picker, Qt::Key_Down);
+    EXPECT_EQ(picker.Date(), EncodeDate(1, 1, 1));
+    picker.SetDate(EncodeDate(9999, 12, 31));
+    picker.setCurrentSection(QDateTimeEdit::DaySection);
+    user_input::KeyPress(picker, Qt::Key_Up);
+    EXPECT_EQ(picker.Date(), EncodeDate(9999, 12, 31));
+}
+
+// Qt's dates and the program's day numbers both count the proleptic Gregorian calendar, so
+// they agree day for day over the whole range, before the calendar reform of 1582 as after it.
+TEST(QtDate, DayNumbersAgreeWithQtsDaysAcrossTheWholeRange) {
+    const qint64 dayZero = QDate(1899, 12, 30).toJulianDay();
+    for (const TDateTime date : {EncodeDate(1, 1, 1), EncodeDate(4, 2, 29), EncodeDate(1582, 10, 4),
+                                 EncodeDate(1582, 10, 15), EncodeDate(1752, 9, 2),
+                                 EncodeDate(1900, 3, 1), EncodeDate(9999, 12, 31)}) {
+        EXPECT_EQ(ToQDate(date).toJulianDay() - dayZero, static_cast<qint64>(date));
+        EXPECT_EQ(FromQDate(ToQDate(date)), date);
+    }
+}
+
+// The calendar's own navigation, used as the user uses it: the arrows, the month menu and the
+// year box.
+class MonthCalendarNavigation : public testing::Test {
+  protected:
+    MonthCalendarNavigation() {
+        calendar.resize(300, 220);
+        calendar.show();
+        QObject::connect(&calendar, &MonthCalendar::click,
+                         [this] { clicks.push_back(calendar.Date()); });
+    }
+
+    void Press(const char* arrow) {
+        auto* button = calendar.findChild<QToolButton*>(arrow);
+        ASSERT_NE(button, nullptr);
+        user_input::Click(*button, button->rect().center());
+    }
+    void PreviousMonth() { Press("qt_calendar_prevmonth"); }
+    void NextMonth() { Press("qt_calendar_nextmonth"); }
+    void PickMonth(int month) {
+        auto* button = calendar.findChild<QToolButton*>("qt_calendar_monthbutton");
+        ASSERT_NE(button, nullptr);
+        ASSERT_NE(button->menu(), nullptr);
+        button->menu()->actions().at(month - 1)->trigger();
+    }
+    // Opens the year box, presses these keys in it and confirms with Enter.
+    void EditYear(const std::vector<int>& keys, const QString& typed = QString()) {
+        Press("qt_calendar_yearbutton");
+        auto* box = calendar.findChild<QSpinBox*>("qt_calendar_yearedit");
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box->isVisible());
+        for (const int key : keys) user_input::KeyPress(*box, key);
+        user_input::Type(*box, typed);
+        user_input::KeyPress(*box, Qt::Key_Return);
+    }
+    void TypeYear(const QString& year) {
+        EditYear({Qt::Key_End, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Backspace,
+                  Qt::Key_Backspace},
+                 year);
+    }
+    std::pair<int, int> Page() const { return {calendar.yearShown(), calendar.monthShown()}; }
+
+    MonthCalendar calendar;
+    std::vector<TDateTime> clicks;
+};
+
+TEST_F(MonthCalendarNavigation, TurningThePageTakesTheDayAlongAsAClickOnIt) {
+    calendar.SetDate(EncodeDate(2005, 3, 31));
+    NextMonth();
+    EXPECT_EQ(calendar.Date(), EncodeDate(2005, 4, 30));  // the month's last day
+    PickMonth(2);
+    EXPECT_EQ(calendar.Date(), EncodeDate(2005, 2, 28));
+    TypeYear("2008");
+    EXPECT_EQ(calendar.Date(), EncodeDate(2008, 2, 28));
+    PreviousMonth();
+    EXPECT_EQ(calendar.Date(), EncodeDate(2008, 1, 28));
+    EXPECT_EQ(Page(), std::pair(2008, 1));
+    EXPECT_EQ(clicks, (std::vector<TDateTime>{EncodeDate(2005, 4, 30), EncodeDate(2005, 2, 28),
+                                              EncodeDate(2008, 2, 28), EncodeDate(2008, 1, 28)}));
+}
+
+TEST_F(MonthCalendarNavigation, KeepsToTheProgramsDates) {
+    calendar.SetDate(EncodeDate(1, 1, 15));
+    PreviousMonth();
+    EXPECT_EQ(calendar.Date(), EncodeDate(1, 1, 15));
+    EXPECT_EQ(Page(), std::pair(1, 1));
+    TypeYear("0");
+    EXPECT_EQ(calendar.Date(), EncodeDate(1, 1, 15));
+    EXPECT_EQ(Page(), std::pair(1, 1));
+    EditYear({Qt::Key_Down});
+    EXPECT_EQ(calendar.Date(), EncodeDate(1, 1, 15));
+    EXPECT_EQ(Page(), std::pair(1, 1));
+
+    calendar.SetDate(EncodeDate(9999, 12, 15));
+    NextMonth();
+    EXPECT_EQ(calendar.Date(), EncodeDate(9999, 12, 15));
+    EXPECT_EQ(Page(), std::pair(9999, 12));
+    EditYear({Qt::Key_Up});
+    EXPECT_EQ(calendar.Date(), EncodeDate(9999, 12, 15));
+    EXPECT_EQ(Page(), std::pair(9999, 12));
+    EXPECT_TRUE(clicks.empty());
 }
 
 TEST(MonthCalendar, ClickFollowsTheUserWithTheDayChosen) {

@@ -176,6 +176,22 @@ TEST_F(TimeTableRows, WeekAcrossAYearEnd) {
     EXPECT_EQ(Layout(painter), "0:H 0:0 1:H 1:0 1:1 2:H 2:0");
 }
 
+// The calendar ends on Friday 31.12.9999 and starts on Monday 1.1.0001; a week at either end
+// shows only the days that exist, each once.
+TEST_F(TimeTableRows, WeeksAtTheEndsOfTheCalendar) {
+    AddEvents(calendar, 9999, 12, 27, 1);
+    AddEvents(calendar, 9999, 12, 31, 2);
+    for (TDateTime date : {Day(9999, 12, 27), Day(9999, 12, 31)}) {
+        EXPECT_EQ(BuildAs(1, date), 1);
+        EXPECT_EQ(Dates(painter), "27.12.9999 31.12.9999");
+        EXPECT_EQ(Layout(painter), "0:H 0:0 1:H 1:0 1:1");
+    }
+    AddEvents(calendar, 1, 1, 1, 1);
+    AddEvents(calendar, 1, 1, 7, 1);
+    EXPECT_EQ(BuildAs(1, Day(1, 1, 4)), 1);
+    EXPECT_EQ(Dates(painter), "1.1.1 7.1.1");
+}
+
 TEST_F(TimeTableRows, WeekWithAMissingMonthDropsOnlyItsDays) {
     AddEvents(calendar, 2004, 4, 2, 1);
     // March 2004 and the whole of 2003 are absent.
