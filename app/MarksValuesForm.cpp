@@ -52,10 +52,11 @@ void TMarksValuesForm::FormShow() {
     FActiveEdit = nullptr;
 }
 
-// The edit that gets the focus as the window opens is entered without a focus move between
-// controls; it counts as entered all the same, with the text it was loaded with.
+// The edit that holds the focus is always the one entered, however the focus came to it: the
+// edit focused as the window opens, and the edit clicked while an error box was up, get it with
+// the window's activation rather than by a move between controls.
 bool TMarksValuesForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && FActiveEdit == nullptr) {
+    if (event->type() == QEvent::FocusIn && watched != FActiveEdit) {
         const auto edit = std::find(ValueEdits.begin(), ValueEdits.end(), watched);
         if (edit != ValueEdits.end()) editValue1Enter(**edit);
     }
@@ -74,8 +75,10 @@ void TMarksValuesForm::editValue1Enter(platform::Edit& edit) {
 
 void TMarksValuesForm::editValue1Exit(platform::Edit& edit) {
     if (ReadTypedNumber(edit.Text())) return;
+    // The window may get the focus back while the box closes, entering the next edit.
+    const std::string savedText = FSavedText;
     ShowInvalidValue();
-    edit.SetText(FSavedText);
+    edit.SetText(savedText);
 }
 
 void TMarksValuesForm::btnSetDefaultMarksValuesClick() {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QToolButton>
 #include <cmath>
+#include <memory>
 
 #include "app/MarksValuesForm.h"
 #include "platform/qt/Edit.h"
@@ -25,11 +26,71 @@ void FocusOn(QWidget& widget) {
     QApplication::processEvents();
 }
 
+// The focus move of a click on the edit.
+void ClickInto(QWidget& widget) {
+    widget.setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
 void Retype(platform::Edit& edit, const QString& text) {
     FocusOn(edit);
     edit.selectAll();
     user_input::Type(edit, text);
 }
+
+// When the window gets the activation back from an error box: while the box is still closing,
+// or only after it has gone; the window system may do either.
+enum class Reactivation { BeforeTheBoxReturns, AfterTheBoxReturns };
+
+// Error boxes that take the focus as a real one does: the window loses the activation to the
+// box while it is up and gets it back, with its focus, when the box closes. The answers come
+// from the scripted boxes installed before.
+class BoxesThatTakeTheFocus {
+  public:
+    BoxesThatTakeTheFocus(QWidget& window, Reactivation reactivation)
+        : window_(window), reactivation_(reactivation) {
+        scripted_ = platform::SetMessageBoxService(std::make_unique<Box>(*this));
+    }
+    ~BoxesThatTakeTheFocus() { platform::SetMessageBoxService(std::move(scripted_)); }
+    BoxesThatTakeTheFocus(const BoxesThatTakeTheFocus&) = delete;
+    BoxesThatTakeTheFocus& operator=(const BoxesThatTakeTheFocus&) = delete;
+
+  private:
+    class Box final : public platform::MessageBoxService {
+      public:
+        explicit Box(BoxesThatTakeTheFocus& owner) : owner_(owner) {}
+        int Show(const platform::MessageRequest& request) override { return owner_.Show(request); }
+
+      private:
+        BoxesThatTakeTheFocus& owner_;
+    };
+
+    int Show(const platform::MessageRequest& request) {
+        QWidget box(nullptr, Qt::Dialog);
+        box.show();
+        Activate(box);
+        EXPECT_EQ(&box, QApplication::activeWindow()) << "the box did not take the focus";
+        const int answer = scripted_->Show(request);
+        box.hide();
+        if (reactivation_ == Reactivation::BeforeTheBoxReturns) {
+            Activate(window_);
+        } else {
+            QWidget& window = window_;
+            QMetaObject::invokeMethod(
+                &window_, [&window] { Activate(window); }, Qt::QueuedConnection);
+        }
+        return answer;
+    }
+
+    static void Activate(QWidget& window) {
+        window.activateWindow();
+        QApplication::processEvents();
+    }
+
+    QWidget& window_;
+    Reactivation reactivation_;
+    std::unique_ptr<platform::MessageBoxService> scripted_;
+};
 
 class MarksValuesTest : public ::testing::Test {
   protected:
@@ -114,6 +175,48 @@ TEST_F(MarksValuesTest, TheEditFocusedAtOpeningCountsAsEntered) {
     boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
     FocusOn(*ui().editValue2);
     EXPECT_EQ("1", ui().editValue1->Text());
+}
+
+// Text that is no number typed into one edit, a click into the next one (the error box comes up
+// and goes), that one emptied and left by a click as well: each edit gets back its own text,
+// whichever way the focus came into it.
+void LeaveTwoEditsWithNoNumberByClicks(TMarksValuesForm& form,
+                                       testing_support::ScriptedMessageBoxes& boxes,
+                                       Reactivation reactivation) {
+    Ui::TMarksValuesForm& ui = form.Ui();
+    BoxesThatTakeTheFocus focusTaking(form, reactivation);
+    ClickInto(*ui.editValue1m);
+    ui.editValue1m->selectAll();
+    user_input::Type(*ui.editValue1m, "abc");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ClickInto(*ui.editValue1p);
+    ASSERT_TRUE(form.isActiveWindow());
+    ASSERT_EQ(ui.editValue1p, QApplication::focusWidget());
+    EXPECT_EQ("0,9", ui.editValue1m->Text());
+
+    ui.editValue1p->selectAll();
+    user_input::KeyPress(*ui.editValue1p, Qt::Key_Delete);
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ClickInto(*ui.editValue2);
+    ASSERT_EQ(ui.editValue2, QApplication::focusWidget());
+    EXPECT_EQ("1,5", ui.editValue1p->Text());
+    EXPECT_EQ("0,9", ui.editValue1m->Text());
+}
+
+TEST_F(MarksValuesTest, TheFocusBackFromAnErrorBoxEntersTheEditClicked) {
+    Show();
+    LeaveTwoEditsWithNoNumberByClicks(form, boxes, Reactivation::AfterTheBoxReturns);
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+}
+
+TEST_F(MarksValuesTest, TheFocusBackBeforeTheErrorBoxReturnsEntersTheEditClicked) {
+    Show();
+    LeaveTwoEditsWithNoNumberByClicks(form, boxes, Reactivation::BeforeTheBoxReturns);
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
 }
 
 TEST_F(MarksValuesTest, ActivatingTheWindowAgainKeepsWhatWasTyped) {
