@@ -87,14 +87,20 @@ void TMarksValuesForm::btnSetDefaultMarksValuesClick() {
     for (int k = 0; k < kMarkKinds; ++k) ValueEdits[k]->SetText(platform::FloatToStr(defaults[k]));
 }
 
-// All values or none: the first text that is no number is put back to the document's value.
+// All values or none. Only the edit being typed in can hold a text that is no number, and it
+// gets back the text it held when entered; any other edit shows a value loaded from the file
+// that has to be retyped.
 void TMarksValuesForm::btnOKClick() {
+    if (FActiveEdit != nullptr && !ReadTypedNumber(FActiveEdit->Text())) {
+        ShowInvalidValue();
+        FActiveEdit->SetText(FSavedText);
+        return;
+    }
     TMarksValues values{};
     for (int k = 0; k < kMarkKinds; ++k) {
         const std::optional<double> value = ReadTypedNumber(ValueEdits[k]->Text());
         if (!value) {
             ShowInvalidValue();
-            ValueEdits[k]->SetText(platform::FloatToStr(DataFile.Settings.MarksValues[k]));
             return;
         }
         values[k] = *value;

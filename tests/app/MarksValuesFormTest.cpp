@@ -167,6 +167,22 @@ TEST_F(MarksValuesTest, NoNumberInTheEditBeingTypedInStopsOkAndStoresNothing) {
     EXPECT_EQ(0, main.modifiedCalls);
 }
 
+TEST_F(MarksValuesTest, OkPutsBackTheTextTheEditHeldWhenEntered) {
+    Show();
+    Retype(*ui().editValue5, "4,5");
+    FocusOn(*ui().editValue5m);
+    Retype(*ui().editValue5, "x");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ("4,5", ui().editValue5->Text());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(4.5, document.Settings.MarksValues[12]);
+}
+
 TEST_F(MarksValuesTest, TheEditFocusedAtOpeningCountsAsEntered) {
     Show();
     ASSERT_EQ(ui().editValue1, form.focusWidget());
