@@ -196,7 +196,13 @@ bool IsValidNumber(std::string_view text) {
 std::optional<double> ReadTypedNumber(std::string_view text) {
     if (!IsValidNumber(text)) return std::nullopt;
     const std::optional<double> value = platform::TryStrToFloat(text);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
+    if (!value) return std::nullopt;
+    // The windows show a stored number with FloatToStr: an exponent below 0.0001 and from
+    // fifteen integer digits on, and fifteen significant digits. A number it would write in a
+    // form nobody may type, or as another number, would turn every later OK down or change the
+    // value unseen; it is turned down now, while the user still sees what was typed.
+    const std::string shown = platform::FloatToStr(*value);
+    if (!IsValidNumber(shown) || platform::TryStrToFloat(shown) != value) return std::nullopt;
     return value;
 }
 
