@@ -7,6 +7,7 @@
 #include "platform/qt/Edit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/TypedNumbers.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -114,6 +115,12 @@ class MarksValuesTest : public ::testing::Test {
     TMarksValues defaults{};
     testing_support::FakeMainServices main{&document};
     TMarksValuesForm form{document, main};
+};
+
+// The user's own separator: a point in the C locale, a comma in Polish.
+class MarksValuesInTheUsersLocaleTest : public MarksValuesTest {
+  protected:
+    MarksValuesInTheUsersLocaleTest() { platform::SetDecimalSeparatorSource({}); }
 };
 
 }  // namespace
@@ -274,6 +281,40 @@ TEST_F(MarksValuesTest, AValueThatIsNoNumberInTheFileMustBeRetypedBeforeAnything
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(2.0, document.Settings.MarksValues[0]);
     EXPECT_EQ(5.5, document.Settings.MarksValues[16]);
+}
+
+TEST_F(MarksValuesInTheUsersLocaleTest, EveryNumberStoredIsShownBackAndStoredAgainAsItWas) {
+    for (const std::string& text : testing_support::TypedNumbersOfEveryMagnitude()) {
+        Show();
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        ui().btnOK->click();
+        ASSERT_FALSE(form.isVisible()) << text;
+        const double stored = document.Settings.MarksValues[9];
+        EXPECT_EQ(platform::StrToFloat(text), stored) << text;
+
+        Show();
+        ui().btnOK->click();
+        ASSERT_FALSE(form.isVisible()) << text << " shown as " << ui().editValue4->Text();
+        EXPECT_EQ(stored, document.Settings.MarksValues[9]) << text;
+    }
+}
+
+TEST_F(MarksValuesInTheUsersLocaleTest, NumbersThatWouldBeShownBackOtherwiseAreNoValues) {
+    Show();
+    for (const std::string& text : testing_support::TypedNumbersShownBackOtherwise()) {
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+        FocusOn(*ui().editValue5);
+        EXPECT_EQ("4", ui().editValue4->Text()) << text;
+
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+        ui().btnOK->click();
+        EXPECT_TRUE(form.isVisible()) << text;
+        EXPECT_EQ("4", ui().editValue4->Text()) << text;
+    }
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+    EXPECT_EQ(0, main.modifiedCalls);
 }
 
 TEST_F(MarksValuesTest, DefaultsReachTheDocumentOnlyThroughOk) {
