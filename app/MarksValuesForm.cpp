@@ -53,7 +53,7 @@ void TMarksValuesForm::FormShow() {
 }
 
 // The edit that holds the focus is always the one entered, however the focus came to it: the
-// edit focused as the window opens, and the edit clicked while an error box was up, get it with
+// edit focused as the window opens, and the edit clicked as an error box comes up, get it with
 // the window's activation rather than by a move between controls.
 bool TMarksValuesForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched != FActiveEdit) {
@@ -87,9 +87,9 @@ void TMarksValuesForm::btnSetDefaultMarksValuesClick() {
     for (int k = 0; k < kMarkKinds; ++k) ValueEdits[k]->SetText(platform::FloatToStr(defaults[k]));
 }
 
-// All values or none. Only the edit being typed in can hold a text that is no number, and it
-// gets back the text it held when entered; any other edit shows a value loaded from the file
-// that has to be retyped.
+// All values or none. Only the edit being typed in can hold a typed text that is no number; it
+// gets back the text it held when entered. Any other edit holding no number shows a value
+// loaded from the file, which has to be retyped first.
 void TMarksValuesForm::btnOKClick() {
     if (FActiveEdit != nullptr && !ReadTypedNumber(FActiveEdit->Text())) {
         ShowInvalidValue();
