@@ -52,10 +52,11 @@ void TMarksValuesForm::FormShow() {
     FActiveEdit = nullptr;
 }
 
-// The edit that gets the focus as the window opens is entered without a focus move between
-// controls; it counts as entered all the same, with the text it was loaded with.
+// The edit that holds the focus is always the one entered, however the focus came to it: the
+// edit focused as the window opens, and the edit clicked as an error box comes up, get it with
+// the window's activation rather than by a move between controls.
 bool TMarksValuesForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && FActiveEdit == nullptr) {
+    if (event->type() == QEvent::FocusIn && watched != FActiveEdit) {
         const auto edit = std::find(ValueEdits.begin(), ValueEdits.end(), watched);
         if (edit != ValueEdits.end()) editValue1Enter(**edit);
     }
@@ -74,8 +75,10 @@ void TMarksValuesForm::editValue1Enter(platform::Edit& edit) {
 
 void TMarksValuesForm::editValue1Exit(platform::Edit& edit) {
     if (ReadTypedNumber(edit.Text())) return;
+    // The window may get the focus back while the box closes, entering the next edit.
+    const std::string savedText = FSavedText;
     ShowInvalidValue();
-    edit.SetText(FSavedText);
+    edit.SetText(savedText);
 }
 
 void TMarksValuesForm::btnSetDefaultMarksValuesClick() {
@@ -84,14 +87,20 @@ void TMarksValuesForm::btnSetDefaultMarksValuesClick() {
     for (int k = 0; k < kMarkKinds; ++k) ValueEdits[k]->SetText(platform::FloatToStr(defaults[k]));
 }
 
-// All values or none: the first text that is no number is put back to the document's value.
+// All values or none. Only the edit being typed in can hold a typed text that is no number; it
+// gets back the text it held when entered. Any other edit holding no number shows a value
+// loaded from the file, which has to be retyped first.
 void TMarksValuesForm::btnOKClick() {
+    if (FActiveEdit != nullptr && !ReadTypedNumber(FActiveEdit->Text())) {
+        ShowInvalidValue();
+        FActiveEdit->SetText(FSavedText);
+        return;
+    }
     TMarksValues values{};
     for (int k = 0; k < kMarkKinds; ++k) {
         const std::optional<double> value = ReadTypedNumber(ValueEdits[k]->Text());
         if (!value) {
             ShowInvalidValue();
-            ValueEdits[k]->SetText(platform::FloatToStr(DataFile.Settings.MarksValues[k]));
             return;
         }
         values[k] = *value;

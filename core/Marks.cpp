@@ -196,7 +196,13 @@ bool IsValidNumber(std::string_view text) {
 std::optional<double> ReadTypedNumber(std::string_view text) {
     if (!IsValidNumber(text)) return std::nullopt;
     const std::optional<double> value = platform::TryStrToFloat(text);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
+    if (!value) return std::nullopt;
+    // The windows show a stored number with FloatToStr, which keeps fifteen significant digits
+    // and writes an exponent under 0.0001 and from sixteen integer digits on. A number shown in
+    // a form nobody may type would turn every later OK down, one shown as another number would
+    // change unseen on the next OK; either is turned down now, while the typed text is in view.
+    const std::string shown = platform::FloatToStr(*value);
+    if (!IsValidNumber(shown) || platform::TryStrToFloat(shown) != value) return std::nullopt;
     return value;
 }
 

@@ -80,8 +80,9 @@ class TSubjectsList : public TLista<TSubject> {
 double TruncTo3Decimals(double value);
 // Digits with at most one decimal separator of the user's locale, neither first nor last.
 bool IsValidNumber(std::string_view text);
-// The value of a number the user typed: a text IsValidNumber accepts that converts to a finite
-// double; nothing for any other text (too many digits for a double included).
+// The value of a number the user typed: a text IsValidNumber accepts whose value FloatToStr
+// writes back as a text IsValidNumber accepts, read as the same value; nothing for any other
+// text (too many digits for a double, or for the fifteen digits shown, included).
 std::optional<double> ReadTypedNumber(std::string_view text);
 // "I".."X" for 1..10, "" for 0, " " for anything else.
 std::string ClassNumberToRoman(std::int32_t classNumber);

@@ -6,6 +6,7 @@
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/TypedNumbers.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -39,6 +40,12 @@ class AlarmSettingsTest : public ::testing::Test {
     TAlarmSettingsForm form{document, main};
 };
 
+// The user's own separator: a point in the C locale, a comma in Polish.
+class AlarmSettingsInTheUsersLocaleTest : public AlarmSettingsTest {
+  protected:
+    AlarmSettingsInTheUsersLocaleTest() { platform::SetDecimalSeparatorSource({}); }
+};
+
 }  // namespace
 
 TEST_F(AlarmSettingsTest, ShowsTheThresholdAndStoresAWholeOrDecimalNumber) {
@@ -67,6 +74,33 @@ TEST_F(AlarmSettingsTest, AnyTextThatIsNoNumberKeepsTheWindowOpenWithTheText) {
         Confirm(text);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(text, form.Ui().editMenaceAverage->text());
+    }
+    EXPECT_EQ(2.0, document.Settings.AlarmThreshold);
+    EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(AlarmSettingsInTheUsersLocaleTest, EveryThresholdStoredIsShownBackAndStoredAgainAsItWas) {
+    for (const std::string& text : testing_support::TypedNumbersOfEveryMagnitude()) {
+        form.show();
+        Confirm(QString::fromStdString(text));
+        ASSERT_FALSE(form.isVisible()) << text;
+        const double stored = document.Settings.AlarmThreshold;
+        EXPECT_EQ(platform::StrToFloat(text), stored) << text;
+
+        form.show();
+        form.Ui().btnOK->click();
+        ASSERT_FALSE(form.isVisible())
+            << text << " shown as " << form.Ui().editMenaceAverage->Text();
+        EXPECT_EQ(stored, document.Settings.AlarmThreshold) << text;
+    }
+}
+
+TEST_F(AlarmSettingsInTheUsersLocaleTest, ThresholdsThatWouldBeShownBackOtherwiseAreNoValues) {
+    for (const std::string& text : testing_support::TypedNumbersShownBackOtherwise()) {
+        boxes.Expect("Zła wartość.", "Quirvale 2", kStop, platform::answer::Ok);
+        Confirm(QString::fromStdString(text));
+        EXPECT_TRUE(form.isVisible()) << text;
+        EXPECT_EQ(text, form.Ui().editMenaceAverage->Text());
     }
     EXPECT_EQ(2.0, document.Settings.AlarmThreshold);
     EXPECT_EQ(0, main.modifiedCalls);

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QToolButton>
 #include <cmath>
+#include <memory>
 
 #include "app/MarksValuesForm.h"
 #include "platform/qt/Edit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/TypedNumbers.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -25,11 +27,71 @@ void FocusOn(QWidget& widget) {
     QApplication::processEvents();
 }
 
+// The focus move of a click on the edit.
+void ClickInto(QWidget& widget) {
+    widget.setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
 void Retype(platform::Edit& edit, const QString& text) {
     FocusOn(edit);
     edit.selectAll();
     user_input::Type(edit, text);
 }
+
+// When the window gets the activation back from an error box: while the box is still closing,
+// or only after it has gone; the window system may do either.
+enum class Reactivation { BeforeTheBoxReturns, AfterTheBoxReturns };
+
+// Error boxes that take the focus as a real one does: the window loses the activation to the
+// box while it is up and gets it back, with its focus, when the box closes. The answers come
+// from the scripted boxes installed before.
+class BoxesThatTakeTheFocus {
+  public:
+    BoxesThatTakeTheFocus(QWidget& window, Reactivation reactivation)
+        : window_(window), reactivation_(reactivation) {
+        scripted_ = platform::SetMessageBoxService(std::make_unique<Box>(*this));
+    }
+    ~BoxesThatTakeTheFocus() { platform::SetMessageBoxService(std::move(scripted_)); }
+    BoxesThatTakeTheFocus(const BoxesThatTakeTheFocus&) = delete;
+    BoxesThatTakeTheFocus& operator=(const BoxesThatTakeTheFocus&) = delete;
+
+  private:
+    class Box final : public platform::MessageBoxService {
+      public:
+        explicit Box(BoxesThatTakeTheFocus& owner) : owner_(owner) {}
+        int Show(const platform::MessageRequest& request) override { return owner_.Show(request); }
+
+      private:
+        BoxesThatTakeTheFocus& owner_;
+    };
+
+    int Show(const platform::MessageRequest& request) {
+        QWidget box(nullptr, Qt::Dialog);
+        box.show();
+        Activate(box);
+        EXPECT_EQ(&box, QApplication::activeWindow()) << "the box did not take the focus";
+        const int answer = scripted_->Show(request);
+        box.hide();
+        if (reactivation_ == Reactivation::BeforeTheBoxReturns) {
+            Activate(window_);
+        } else {
+            QWidget& window = window_;
+            QMetaObject::invokeMethod(
+                &window_, [&window] { Activate(window); }, Qt::QueuedConnection);
+        }
+        return answer;
+    }
+
+    static void Activate(QWidget& window) {
+        window.activateWindow();
+        QApplication::processEvents();
+    }
+
+    QWidget& window_;
+    Reactivation reactivation_;
+    std::unique_ptr<platform::MessageBoxService> scripted_;
+};
 
 class MarksValuesTest : public ::testing::Test {
   protected:
@@ -53,6 +115,12 @@ class MarksValuesTest : public ::testing::Test {
     TMarksValues defaults{};
     testing_support::FakeMainServices main{&document};
     TMarksValuesForm form{document, main};
+};
+
+// The user's own separator: a point in the C locale, a comma in Polish.
+class MarksValuesInTheUsersLocaleTest : public MarksValuesTest {
+  protected:
+    MarksValuesInTheUsersLocaleTest() { platform::SetDecimalSeparatorSource({}); }
 };
 
 }  // namespace
@@ -106,6 +174,22 @@ TEST_F(MarksValuesTest, NoNumberInTheEditBeingTypedInStopsOkAndStoresNothing) {
     EXPECT_EQ(0, main.modifiedCalls);
 }
 
+TEST_F(MarksValuesTest, OkPutsBackTheTextTheEditHeldWhenEntered) {
+    Show();
+    Retype(*ui().editValue5, "4,5");
+    FocusOn(*ui().editValue5m);
+    Retype(*ui().editValue5, "x");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ("4,5", ui().editValue5->Text());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(4.5, document.Settings.MarksValues[12]);
+}
+
 TEST_F(MarksValuesTest, TheEditFocusedAtOpeningCountsAsEntered) {
     Show();
     ASSERT_EQ(ui().editValue1, form.focusWidget());
@@ -114,6 +198,48 @@ TEST_F(MarksValuesTest, TheEditFocusedAtOpeningCountsAsEntered) {
     boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
     FocusOn(*ui().editValue2);
     EXPECT_EQ("1", ui().editValue1->Text());
+}
+
+// Text that is no number typed into one edit, a click into the next one (the error box comes up
+// and goes), that one emptied and left by a click as well: each edit gets back its own text,
+// whichever way the focus came into it.
+void LeaveTwoEditsWithNoNumberByClicks(TMarksValuesForm& form,
+                                       testing_support::ScriptedMessageBoxes& boxes,
+                                       Reactivation reactivation) {
+    Ui::TMarksValuesForm& ui = form.Ui();
+    BoxesThatTakeTheFocus focusTaking(form, reactivation);
+    ClickInto(*ui.editValue1m);
+    ui.editValue1m->selectAll();
+    user_input::Type(*ui.editValue1m, "abc");
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ClickInto(*ui.editValue1p);
+    ASSERT_TRUE(form.isActiveWindow());
+    ASSERT_EQ(ui.editValue1p, QApplication::focusWidget());
+    EXPECT_EQ("0,9", ui.editValue1m->Text());
+
+    ui.editValue1p->selectAll();
+    user_input::KeyPress(*ui.editValue1p, Qt::Key_Delete);
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ClickInto(*ui.editValue2);
+    ASSERT_EQ(ui.editValue2, QApplication::focusWidget());
+    EXPECT_EQ("1,5", ui.editValue1p->Text());
+    EXPECT_EQ("0,9", ui.editValue1m->Text());
+}
+
+TEST_F(MarksValuesTest, TheFocusBackFromAnErrorBoxEntersTheEditClicked) {
+    Show();
+    LeaveTwoEditsWithNoNumberByClicks(form, boxes, Reactivation::AfterTheBoxReturns);
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+}
+
+TEST_F(MarksValuesTest, TheFocusBackBeforeTheErrorBoxReturnsEntersTheEditClicked) {
+    Show();
+    LeaveTwoEditsWithNoNumberByClicks(form, boxes, Reactivation::BeforeTheBoxReturns);
+    ui().btnOK->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
 }
 
 TEST_F(MarksValuesTest, ActivatingTheWindowAgainKeepsWhatWasTyped) {
@@ -155,6 +281,40 @@ TEST_F(MarksValuesTest, AValueThatIsNoNumberInTheFileMustBeRetypedBeforeAnything
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(2.0, document.Settings.MarksValues[0]);
     EXPECT_EQ(5.5, document.Settings.MarksValues[16]);
+}
+
+TEST_F(MarksValuesInTheUsersLocaleTest, EveryNumberStoredIsShownBackAndStoredAgainAsItWas) {
+    for (const std::string& text : testing_support::TypedNumbersOfEveryMagnitude()) {
+        Show();
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        ui().btnOK->click();
+        ASSERT_FALSE(form.isVisible()) << text;
+        const double stored = document.Settings.MarksValues[9];
+        EXPECT_EQ(platform::StrToFloat(text), stored) << text;
+
+        Show();
+        ui().btnOK->click();
+        ASSERT_FALSE(form.isVisible()) << text << " shown as " << ui().editValue4->Text();
+        EXPECT_EQ(stored, document.Settings.MarksValues[9]) << text;
+    }
+}
+
+TEST_F(MarksValuesInTheUsersLocaleTest, NumbersThatWouldBeShownBackOtherwiseAreNoValues) {
+    Show();
+    for (const std::string& text : testing_support::TypedNumbersShownBackOtherwise()) {
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+        FocusOn(*ui().editValue5);
+        EXPECT_EQ("4", ui().editValue4->Text()) << text;
+
+        Retype(*ui().editValue4, QString::fromStdString(text));
+        boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+        ui().btnOK->click();
+        EXPECT_TRUE(form.isVisible()) << text;
+        EXPECT_EQ("4", ui().editValue4->Text()) << text;
+    }
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+    EXPECT_EQ(0, main.modifiedCalls);
 }
 
 TEST_F(MarksValuesTest, DefaultsReachTheDocumentOnlyThroughOk) {

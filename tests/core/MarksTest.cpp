@@ -3,11 +3,14 @@
 #include <initializer_list>
 #include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/Marks.h"
+#include "platform/Numbers.h"
 #include "tests/support/Environment.h"
+#include "tests/support/TypedNumbers.h"
 
 namespace {
 
@@ -210,6 +213,49 @@ TEST(IsValidNumberTest, TypedNumbersReadOnlyWhenValidAndFinite) {
     EXPECT_EQ(std::nullopt, ReadTypedNumber("NAN"));
     // Valid digits, but more than a double holds.
     EXPECT_EQ(std::nullopt, ReadTypedNumber(std::string(400, '9')));
+}
+
+TEST(IsValidNumberTest, TypedNumbersAreReadOnlyWhenShownBackAsTheSameNumber) {
+    for (const char separator : {',', '.'}) {
+        DecimalSeparatorOverride override(separator);
+        for (const std::string& text : testing_support::TypedNumbersOfEveryMagnitude()) {
+            EXPECT_EQ(platform::TryStrToFloat(text), ReadTypedNumber(text)) << text;
+        }
+        for (const std::string& text : testing_support::TypedNumbersShownBackOtherwise()) {
+            ASSERT_TRUE(IsValidNumber(text)) << text;
+            EXPECT_EQ(std::nullopt, ReadTypedNumber(text)) << text;
+        }
+    }
+}
+
+// Whatever digits are typed, a number that is read is shown back as a text that is read as
+// the same number.
+TEST(IsValidNumberTest, EveryNumberReadIsReadAgainFromItsText) {
+    std::mt19937 random(20051003);
+    std::uniform_int_distribution<int> length(0, 22);
+    std::uniform_int_distribution<int> digit('0', '9');
+    const auto digits = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) text += static_cast<char>(digit(random));
+        return text;
+    };
+    for (const char separator : {',', '.'}) {
+        DecimalSeparatorOverride override(separator);
+        int read = 0;
+        for (int i = 0; i < 20000; ++i) {
+            // Zeros in front as often as not, so that small numbers are as common as large.
+            std::string text = std::string(random() % 2 == 0 ? 0 : random() % 8, '0') +
+                               digits(1 + length(random)) + separator + digits(1 + length(random));
+            if (random() % 3 == 0) text = text.substr(0, text.find(separator));
+            ASSERT_TRUE(IsValidNumber(text)) << text;
+            const std::optional<double> value = ReadTypedNumber(text);
+            if (!value) continue;
+            ++read;
+            const std::string shown = platform::FloatToStr(*value);
+            EXPECT_EQ(value, ReadTypedNumber(shown)) << text << " shown as " << shown;
+        }
+        EXPECT_GT(read, 1000);
+    }
 }
 
 TEST(ClassNumeralsTest, BothDirections) {
