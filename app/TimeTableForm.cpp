@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QShowEvent>
 #include <string>
+#include <utility>
 
 #include "app/AddChangeEventForm.h"
 #include "app/EventsCategoriesEditorForm.h"
@@ -81,9 +82,6 @@ void TTimeTableForm::ConnectHandlers() {
         QAbstractButton* button;
         Handler handler;
     } buttons[] = {
-        {ui->btnRngDay, &TTimeTableForm::btnRngDayClick},
-        {ui->btnRngWeek, &TTimeTableForm::btnRngWeekClick},
-        {ui->btnRngMonth, &TTimeTableForm::btnRngMonthClick},
         {ui->btnSelectToday, &TTimeTableForm::btnSelectTodayClick},
         {ui->btnAddEvent, &TTimeTableForm::btnAddEventClick},
         {ui->SpeedButton1, &TTimeTableForm::SpeedButton1Click},
@@ -93,6 +91,17 @@ void TTimeTableForm::ConnectHandlers() {
     };
     for (const auto& button : buttons)
         connect(button.button, &QAbstractButton::clicked, this, button.handler);
+    // The range follows the button that is down however it came down: a click, the keyboard or
+    // the accessibility interface's "Toggle", which presses no button.
+    const std::pair<QAbstractButton*, Handler> ranges[] = {
+        {ui->btnRngDay, &TTimeTableForm::btnRngDayClick},
+        {ui->btnRngWeek, &TTimeTableForm::btnRngWeekClick},
+        {ui->btnRngMonth, &TTimeTableForm::btnRngMonthClick},
+    };
+    for (const auto& [button, handler] : ranges)
+        connect(button, &QAbstractButton::toggled, this, [this, handler](bool down) {
+            if (down) (this->*handler)();
+        });
     // The date may change by the mouse or the keyboard; both must rebuild the grid, so that
     // "Dodaj" never adds on a date the grid does not show.
     connect(ui->MonthCalendar, &QCalendarWidget::selectionChanged, this,

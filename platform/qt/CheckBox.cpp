@@ -3,13 +3,7 @@
 namespace platform {
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
-    connect(this, &QAbstractButton::clicked, this, &CheckBox::click);
-}
-
-void CheckBox::SetChecked(bool checked) {
-    if (checked == isChecked()) return;
-    setChecked(checked);
-    emit click();
+    connect(this, &QAbstractButton::toggled, this, &CheckBox::click);
 }
 
 }  // namespace platform

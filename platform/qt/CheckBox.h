@@ -4,8 +4,9 @@
 
 namespace platform {
 
-// A check box whose `click()` signal runs for a user's click and also when the program changes
-// its state; setting the state it already has emits nothing. The report dialogs' loading and
+// A check box whose `click()` signal runs once for every change of its state, however it comes:
+// the user's mouse or keyboard, the accessibility interface's "Toggle", or the program's
+// SetChecked; setting the state it already has emits nothing. The report dialogs' loading and
 // default routines rely on this. (The signal hides QAbstractButton's click() slot.)
 class CheckBox : public QCheckBox {
     Q_OBJECT
@@ -13,7 +14,7 @@ class CheckBox : public QCheckBox {
     explicit CheckBox(QWidget* parent = nullptr);
 
     bool Checked() const { return isChecked(); }
-    void SetChecked(bool checked);
+    void SetChecked(bool checked) { setChecked(checked); }
 
   signals:
     void click();

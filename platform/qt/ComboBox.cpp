@@ -2,6 +2,8 @@
 
 #include <QChildEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <limits>
 
 #include "platform/qt/Cp1250Filter.h"
 
@@ -14,20 +16,26 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 // The layout makes a box editable after construction, and the box makes a new line edit each
-// time; the filter goes on whichever line edit is polished for showing.
+// time; whichever line edit is polished for showing gets the filter, loses the completer Qt
+// gives it (which would turn a typed text into an item's) and the 32767-character limit.
 void ComboBox::childEvent(QChildEvent* event) {
     QComboBox::childEvent(event);
     QLineEdit* edit = lineEdit();
     if (event->polished() && edit != nullptr && event->child() == edit &&
-        edit->validator() == nullptr)
+        edit->validator() == nullptr) {
         edit->setValidator(new Cp1250Filter(edit));
+        edit->setCompleter(nullptr);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
 }
 
 void ComboBox::ClearItems() {
+    const QScopedValueRollback quiet(quiet_, true);
     clear();
 }
 
 void ComboBox::AddItem(const std::string& text) {
+    const QScopedValueRollback quiet(quiet_, true);
     const int index = currentIndex();
     const QString editText = currentText();
     addItem(QString::fromStdString(text));
@@ -39,10 +47,12 @@ void ComboBox::AddItem(const std::string& text) {
 }
 
 void ComboBox::SetItemIndex(int index) {
+    const QScopedValueRollback quiet(quiet_, true);
     setCurrentIndex(index >= 0 && index < count() ? index : -1);
 }
 
 void ComboBox::SetText(const std::string& text) {
+    const QScopedValueRollback quiet(quiet_, true);
     const QString qtext = QString::fromStdString(text);
     if (isEditable()) {
         setEditText(qtext);
@@ -51,17 +61,18 @@ void ComboBox::SetText(const std::string& text) {
     }
 }
 
-// Only typing sets the line edit's modified flag; the box itself resets it with every text it
-// puts there, so this tells the user's edits from the program's.
+// The box puts an item's text into the edit when the item is selected, by the program (quiet)
+// or by the user's pick (which emits through `activated`); any other text is the user's.
 void ComboBox::EditTextChanged(const QString& text) {
     QLineEdit* edit = lineEdit();
-    if (edit == nullptr || !edit->isModified()) return;
+    if (quiet_ || edit == nullptr) return;
     if (currentIndex() >= 0) {
+        if (text == itemText(currentIndex())) return;
+        const QScopedValueRollback quiet(quiet_, true);
         const int cursor = edit->cursorPosition();
         setCurrentIndex(-1);  // empties the edit, so the typed text goes back in
         edit->setText(text);
         edit->setCursorPosition(cursor);
-        edit->setModified(true);
     }
     emit changed();
 }

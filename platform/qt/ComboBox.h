@@ -6,10 +6,11 @@
 
 namespace platform {
 
-// A combo box as the windows expect it: nothing the program does emits `changed()`; a user's
-// pick from the list does, and so does typing into an editable box, which leaves no item
-// selected (ItemIndex -1) whatever the text. Adding items never selects one. An editable box
-// refuses characters code page 1250 cannot hold, typed or pasted.
+// A combo box as the windows expect it: nothing the program does through these members emits
+// `changed()`; a user's pick from the list does, and so does every other change of an editable
+// box's text (typing, pasting, the accessibility interface), which leaves no item selected
+// (ItemIndex -1) whatever the text. Adding items never selects one. An editable box completes
+// nothing, holds any text however long and refuses characters code page 1250 cannot hold.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
   public:
@@ -33,6 +34,9 @@ class ComboBox : public QComboBox, public ComboControl {
 
   private:
     void EditTextChanged(const QString& text);
+
+    // Set while the program changes the items, the selection or the text.
+    bool quiet_ = false;
 };
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/qt/Edit.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <limits>
 
 #include "platform/qt/Cp1250Filter.h"
 #include "platform/qt/QtColor.h"
@@ -18,7 +20,18 @@ bool IsFocusMove(const QFocusEvent& event) {
 
 Edit::Edit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new Cp1250Filter(this));
-    connect(this, &QLineEdit::textEdited, this, &Edit::changed);
+    // QLineEdit's default cuts a text at 32767 characters; the document's texts may be longer.
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &Edit::TextChanged);
+}
+
+void Edit::SetText(const std::string& text) {
+    const QScopedValueRollback quiet(programmatic_, true);
+    setText(QString::fromStdString(text));
+}
+
+void Edit::TextChanged() {
+    if (!programmatic_) emit changed();
 }
 
 void Edit::SetColor(TColor color) {

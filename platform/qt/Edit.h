@@ -7,7 +7,9 @@
 
 namespace platform {
 
-// A one-line edit. `changed()` follows the user's edits only. `enter()` and `exit()` follow
+// A one-line edit that holds any text, however long. `changed()` follows every change of the
+// text but the program's own SetText: typing, pasting, the accessibility interface (as on-screen
+// keyboards and voice control set it) and QLineEdit's own setters. `enter()` and `exit()` follow
 // the focus moving between controls; a focus lost to another window or to a pop-up (the
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
 // Characters code page 1250 cannot hold are refused, typed or pasted.
@@ -16,7 +18,7 @@ class Edit : public QLineEdit, public TextControl {
   public:
     explicit Edit(QWidget* parent = nullptr);
 
-    void SetText(const std::string& text) override { setText(QString::fromStdString(text)); }
+    void SetText(const std::string& text) override;
     std::string Text() const override { return text().toStdString(); }
 
     // Background and text colours, for an edit shown as a sample of a category.
@@ -33,6 +35,11 @@ class Edit : public QLineEdit, public TextControl {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void TextChanged();
+
+    bool programmatic_ = false;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/qt/StringGrid.h"
 
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace platform {
@@ -16,20 +17,25 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QTableWidget::cellPressed, this,
             [this](int row, int col) { emit selectCell(col, row + fixedRows_); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &StringGrid::SelectionChanged);
 }
 
 void StringGrid::SetColCount(int count) {
+    const QScopedValueRollback quiet(quiet_, true);
     setColumnCount(std::max(0, count));
     FillHeader();
 }
 
 void StringGrid::SetRowCount(int count) {
+    const QScopedValueRollback quiet(quiet_, true);
     setRowCount(std::max(0, count - fixedRows_));
 }
 
 void StringGrid::SetFixedRows(int count) {
     const int fixed = std::clamp(count, 0, 1);
     if (fixed == fixedRows_) return;
+    const QScopedValueRollback quiet(quiet_, true);
     if (fixed == 1) {
         if (rowCount() == 0) setRowCount(1);
         for (int col = 0; col < columnCount(); ++col) {
@@ -79,12 +85,18 @@ void StringGrid::SetCells(int col, int row, const std::string& text) {
     }
 }
 
-void StringGrid::keyPressEvent(QKeyEvent* event) {
-    const QModelIndex before = currentIndex();
-    QTableWidget::keyPressEvent(event);
-    const QModelIndex after = currentIndex();
-    if (after.isValid() && after != before)
-        emit selectCell(after.column(), after.row() + fixedRows_);
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+    const QScopedValueRollback quiet(quiet_, true);
+    QTableWidget::mousePressEvent(event);
+}
+
+// Selecting another cell through the accessibility interface first clears the selection, then
+// selects; only the change that leaves a cell selected is the user's choice.
+void StringGrid::SelectionChanged() {
+    if (quiet_) return;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!selected.isEmpty())
+        emit selectCell(selected.first().column(), selected.first().row() + fixedRows_);
 }
 
 }  // namespace platform

@@ -7,8 +7,9 @@ namespace platform {
 
 // A grid of read-only texts addressed as the original grid was: Cells(col, row), with row 0
 // the fixed header row when there is one. The fixed row is the table's header, so it looks
-// like one, stays in view and cannot be selected. The user's selection of a cell, by mouse or
-// keyboard, emits `selectCell()` with those coordinates; the program's changes emit nothing.
+// like one, stays in view and cannot be selected. The user's selection of a cell, by mouse,
+// keyboard or the accessibility interface, emits `selectCell()` once with those coordinates, as
+// does every press on a cell; the program's changes through these members emit nothing.
 class StringGrid : public QTableWidget {
     Q_OBJECT
   public:
@@ -28,14 +29,18 @@ class StringGrid : public QTableWidget {
     void selectCell(int col, int row);
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void SelectionChanged();
     QString HeaderText(int col) const;
     // Gives every column a header item, so that no column shows a number in its place.
     void FillHeader();
 
     int fixedRows_ = 0;
+    // Set while the program or a mouse press changes the selection: the one reports nothing,
+    // the other reports the cell pressed.
+    bool quiet_ = false;
 };
 
 }  // namespace platform

@@ -215,6 +215,24 @@ TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
     EXPECT_EQ("Linia\r\nDruga", event->Description);
 }
 
+TEST_F(AddChangeEventFormTest, LongSubjectAndCategorySurviveAChangeOfTheDescription) {
+    const std::string subject(40000, 'S');
+    const std::string category(35000, 'K');
+    TClEvent* event =
+        testing_support::AddEvent(document.Calendar, 2005, 10, 3, subject, category, "Opis");
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
+        user_input::Type(*dialog.Ui().memoDesc, "!");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(changed);
+    EXPECT_EQ("Opis!", event->Description);
+    EXPECT_EQ(event->Subject.size(), subject.size());
+    EXPECT_TRUE(event->Subject == subject);
+    EXPECT_EQ(event->Category.size(), category.size());
+    EXPECT_TRUE(event->Category == category);
+}
+
 TEST_F(AddChangeEventFormTest, TheFieldsTakeOnlyWhatTheCodePageHolds) {
     const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
         user_input::Type(*dialog.Ui().edSubject, "Żак");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
 #include <QToolButton>
 #include <functional>
@@ -131,6 +132,19 @@ TEST_F(EventsCategoriesEditorFormTest, ChangingTakesTheGroupAndASecondPressChang
     EXPECT_EQ(0x00FFFFu, document.Calendar.Categories.Get(1)->Color);
     EXPECT_EQ(0x0000FFu, document.Calendar.Categories.Get(1)->TextColor);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+// Qt makes the first row current when the list gets the focus; that selects no category.
+TEST_F(EventsCategoriesEditorFormTest, TheFocusAloneSelectsNoCategoryToChangeOrDelete) {
+    Edit([this](Ui::TEventsCategoriesEditorForm& ui) {
+        QApplication::setActiveWindow(ui.lCategories->window());
+        ui.lCategories->setFocus(Qt::TabFocusReason);
+        ExpectModGroup(ui, "", 0xFFFFFF, 0x000000);
+        ui.btnModCategory->click();
+        ui.btnDelCategory->click();
+    });
+    EXPECT_EQ((std::vector<std::string>{"Kartkówka", "Sprawdzian", "Wycieczka"}), Names());
+    EXPECT_EQ(0, main.modifiedCalls);
 }
 
 TEST_F(EventsCategoriesEditorFormTest, ColoursKeepAllTheirBitsUnlessNewOnesArePicked) {

@@ -7,6 +7,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -109,6 +110,17 @@ TEST_F(FinalMarksEditorFormTest, XShowsBrakAtOnceAndOkStoresIt) {
     EXPECT_EQ(9, fizyka->FinalMark);
     EXPECT_EQ(1, main.modifiedCalls);
     EXPECT_FALSE(editor.isVisible());
+}
+
+TEST_F(FinalMarksEditorFormTest, ARowSelectedThroughAccessibilityIsTheOneChanged) {
+    testing_support::AddSubject(document, "Polski", {}, 1, 12);
+    TSubject* fizyka = testing_support::AddSubject(document, "Fizyka", {}, 1, 9);
+    editor.show();
+    accessible_actions::ToggleItem(grid(), 1, 0);
+    EXPECT_EQ("Fizyka", ui().edName->Caption());
+    ui().btnDelMark->click();
+    ui().btnOK->click();
+    EXPECT_EQ(kNoFinalMark, fizyka->FinalMark);
 }
 
 TEST_F(FinalMarksEditorFormTest, APickThroughTheKeypadIsKeptOnlyByOk) {

@@ -11,6 +11,7 @@
 #include "reports/LessonPlanPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/ReportFormFixture.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "ui_LessonPlanHTMLForm.h"
 
@@ -63,6 +64,18 @@ TEST_F(LessonPlanHTMLFormTest, TheWidthPairKeepsOneBoxOnAndResetsTheWidth) {
     EXPECT_EQ(ui().spinColsUserWidth->GetValue(), 150);
     ClickBox(*ui().checkColsUserWidth);
     EXPECT_EQ(ui().spinColsUserWidth->GetValue(), 100);
+}
+
+TEST_F(LessonPlanHTMLFormTest, TogglesThroughAccessibilityKeepExactlyOneWidthBoxOn) {
+    form.show();
+    for (platform::CheckBox* box : {ui().checkColsUserWidth, ui().checkColsUserWidth,
+                                    ui().checkColsDefaultWidth, ui().checkColsDefaultWidth}) {
+        accessible_actions::Toggle(*box);
+        EXPECT_NE(ui().checkColsDefaultWidth->Checked(), ui().checkColsUserWidth->Checked());
+        EXPECT_EQ(form.Options().ColsDefaultWidth(), ui().checkColsDefaultWidth->Checked());
+    }
+    accessible_actions::Toggle(*ui().checkSob);
+    EXPECT_TRUE(form.Options().Days[5]);
 }
 
 TEST_F(LessonPlanHTMLFormTest, ExitSavesTheControlsTheTitleBarNothing) {

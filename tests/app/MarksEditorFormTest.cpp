@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 
 #include "app/AddMarkForm.h"
@@ -9,6 +10,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -71,6 +73,27 @@ TEST_F(MarksEditorFormTest, DeletingTheSelectedMarkAsksNothing) {
     EXPECT_EQ(0, *subject->Marks.Get(1));
     EXPECT_EQ(1, main.modifiedCalls);
     EXPECT_EQ(-1, ui().MarksList->ItemIndex());
+}
+
+// The list keeps the focus all along, and Qt makes its first row current whenever it gets the
+// focus back; only a selected row counts.
+TEST_F(MarksEditorFormTest, AfterADeletionNothingMoreIsDeletedWithoutASelection) {
+    TSubject* subject = testing_support::AddSubject(document, "Fizyka", {12, 1, 0});
+    main.currentSubject = 0;
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    ui().MarksList->setFocus(Qt::TabFocusReason);
+    accessible_actions::ToggleItem(*ui().MarksList, 1);
+    ui().btnDeleteMark->click();
+    EXPECT_EQ((std::vector<std::string>{"5", "1"}), Listed());
+    testing_support::ExpectModal<TAddMarkForm>(
+        [&] { ui().btnNewMark->click(); },
+        [](TAddMarkForm& shown) { shown.Ui().btnCancel->click(); });
+    QApplication::setActiveWindow(&editor);
+    ui().MarksList->setFocus(Qt::ActiveWindowFocusReason);
+    ui().btnDeleteMark->click();
+    EXPECT_EQ(2, subject->Marks.Count);
+    EXPECT_EQ(1, main.modifiedCalls);
 }
 
 TEST_F(MarksEditorFormTest, DeletingTheOnlyMarkDisablesDeleting) {

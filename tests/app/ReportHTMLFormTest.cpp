@@ -9,6 +9,7 @@
 #include "reports/HtmlReport.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/ReportFormFixture.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "ui_ReportContentBox.h"
 #include "ui_ReportHTMLForm.h"
@@ -160,6 +161,37 @@ TEST_F(ReportHTMLFormTest, TheReportIsWrittenWithTheOptionsShownAndTheWindowStay
     files.ExpectSaveCancelled();
     form.Ui().btnSaveReport->click();
     EXPECT_EQ(testing_support::ReadBytes(path), written);
+}
+
+// A screen reader's or voice control's "Toggle" is a change like a click.
+TEST_F(ReportHTMLFormTest, TogglesThroughAccessibilityReachTheReportAndTheFile) {
+    testing_support::AddSubject(document, "Fizyka", {12, 9}, 1, 12, "pani Nowak");
+    form.show();
+    accessible_actions::Toggle(*content().checkTeacher);
+    accessible_actions::Toggle(*form.Ui().checkBorder);
+    EXPECT_TRUE(form.Options().Content.Checked(B::Teacher));
+    const std::string path = outputDir.File("raport.htm");
+    files.ExpectSave(path);
+    form.Ui().btnSaveReport->click();
+    const Bytes written = testing_support::ReadBytes(path);
+    EXPECT_NE(std::string(written.begin(), written.end()).find("pani Nowak"), std::string::npos);
+    form.Ui().btnExit->click();
+    const Bytes saved = testing_support::ReadBytes(SettingsFile());
+    ASSERT_EQ(saved.size(), 40u);
+    EXPECT_EQ(saved[8], 1);   // checkTeacher
+    EXPECT_EQ(saved[15], 0);  // checkBorder
+}
+
+TEST_F(ReportHTMLFormTest, TogglesThroughAccessibilityFollowTheGroupAndSubItemRules) {
+    form.show();
+    accessible_actions::Toggle(*content().checkSubjectsData);
+    for (const B box : {B::SubjectsData, B::FinalMarks, B::Marks, B::Average, B::SubjectStatus})
+        EXPECT_FALSE(Checked(box)) << static_cast<int>(box);
+    accessible_actions::Toggle(*content().checkDesc);
+    EXPECT_FALSE(content().checkDesc->Checked());
+    accessible_actions::Toggle(*content().checkSubjectsData);
+    EXPECT_EQ(ShownBoxes(), kDefaultBoxes);
+    EXPECT_EQ(form.Options().Content, TReportHTMLOptions().Content);
 }
 
 TEST_F(ReportHTMLFormTest, AReportThatCannotBeWrittenIsReported) {

@@ -11,6 +11,7 @@
 #include "platform/qt/SpinEdit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -87,6 +88,25 @@ TEST_F(StudentDataTest, ChangingOnlyTheCommentStoresEveryField) {
     EXPECT_EQ(2, document.Student.Class);
     EXPECT_EQ('b', document.Student.ClassChar);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, ANameSetThroughTheAccessibilityInterfaceIsStored) {
+    form.show();
+    accessible_actions::ReplaceText(*ui().editStudentName, "Zofia");
+    ui().btnOK->click();
+    EXPECT_EQ("Zofia", document.Student.Name);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, ALongSurnameSurvivesAChangeOfTheComment) {
+    const std::string surname(40000, 'W');
+    document.Student.Surname = surname;
+    form.show();
+    ui().memoComment->moveCursor(QTextCursor::End);
+    user_input::Type(*ui().memoComment, "!");
+    ui().btnOK->click();
+    EXPECT_EQ(document.Student.Surname.size(), surname.size());
+    EXPECT_TRUE(document.Student.Surname == surname);
 }
 
 TEST_F(StudentDataTest, CancelStoresNothing) {

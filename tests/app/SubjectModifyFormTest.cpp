@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 
 #include "app/SubjectModifyForm.h"
@@ -111,6 +112,19 @@ TEST_F(SubjectModifyFormTest, TypingIntoTheBoxEmptiesEverythingAndModifyDoesNoth
     // Closing hands the empty choice back to the main window.
     ui().btnExit->click();
     EXPECT_EQ(-1, main.currentSubject);
+}
+
+TEST_F(SubjectModifyFormTest, ATypedTextIsNotCompletedIntoAnotherSubject) {
+    main.currentSubject = 1;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ui().cbSubjects->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(ui().cbSubjects->lineEdit()->hasFocus());
+    user_input::Type(*QApplication::focusWidget(), "X");
+    EXPECT_TRUE(ui().cbSubjects->currentText().isEmpty());
+    user_input::KeyPress(*QApplication::focusWidget(), Qt::Key_Return, "\r");
+    EXPECT_EQ(-1, ui().cbSubjects->ItemIndex());
+    EXPECT_TRUE(ui().editNewName->text().isEmpty());
 }
 
 TEST_F(SubjectModifyFormTest, EveryCloseHandsTheSubjectBack) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include "app/SubjectsDeleteForm.h"
 #include "platform/qt/ListBox.h"
 #include "platform/qt/Memo.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -61,6 +64,27 @@ TEST_F(SubjectsDeleteFormTest, AClickShowsTheCommentAndWithoutOneNothingIsAsked)
     EXPECT_EQ("Lektury\r\nWiersz", ui().memoComment->Text());
     ClickEntry(1);
     EXPECT_EQ("Daty", ui().memoComment->Text());
+}
+
+// Qt makes the first row current when the list gets the focus; that is no choice of the user's.
+TEST_F(SubjectsDeleteFormTest, OnlyASelectedSubjectIsAskedAboutHoweverTheListHasTheFocus) {
+    testing_support::AddSubject(document, "Polski", {}, 1, kNoFinalMark, "", "Lektury");
+    testing_support::AddSubject(document, "Historia", {}, 1, kNoFinalMark, "", "Daty");
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ui().SubjectsList->setFocus(Qt::TabFocusReason);
+    ui().btnDeleteSubject->click();  // nothing selected: no question
+
+    accessible_actions::ToggleItem(*ui().SubjectsList, 1);
+    EXPECT_EQ("Daty", ui().memoComment->Text());
+    boxes.Expect("Czy napewno chcesz usunąć przedmiot Historia ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnDeleteSubject->click();
+    EXPECT_EQ((std::vector<std::string>{"Polski"}), Listed());
+    ui().SubjectsList->setFocus(Qt::TabFocusReason);
+    ui().btnDeleteSubject->click();  // nothing selected after a deletion
+    EXPECT_EQ(1, document.Subjects.Count);
+    EXPECT_EQ(1, main.modifiedCalls);
 }
 
 TEST_F(SubjectsDeleteFormTest, YesDeletesTheSubjectWithItsMarksAndNoKeepsIt) {

@@ -25,6 +25,7 @@
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -172,6 +173,20 @@ TEST_F(TimeTableFormTest, RangeButtonsRebuildOnlyWhenTheRangeChanges) {
     ui().btnRngWeek->click();
     EXPECT_EQ(5, Rows());
     EXPECT_EQ(1, form.Painter().Range);
+}
+
+TEST_F(TimeTableFormTest, RangeButtonsToggledThroughAccessibilityRebuildTheGrid) {
+    Show();
+    accessible_actions::Toggle(*ui().btnRngMonth);
+    EXPECT_TRUE(ui().btnRngMonth->isChecked());
+    EXPECT_EQ(2, form.Painter().Range);
+    EXPECT_EQ(7, Rows());
+    accessible_actions::Toggle(*ui().btnRngWeek);
+    accessible_actions::Toggle(*ui().btnRngWeek);  // the button that is down stays down
+    EXPECT_TRUE(ui().btnRngWeek->isChecked());
+    EXPECT_FALSE(ui().btnRngMonth->isChecked());
+    EXPECT_EQ(1, form.Painter().Range);
+    EXPECT_EQ(5, Rows());
 }
 
 TEST_F(TimeTableFormTest, EveryWayOfClosingKeepsTheRangeAndOnlyAChangeMarksTheDocument) {

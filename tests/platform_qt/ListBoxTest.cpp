@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/ListBox.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/UserInput.h"
 
 namespace platform {
@@ -44,6 +47,32 @@ TEST_F(ListBoxTest, KeyboardMovesClick) {
     user_input::KeyPress(list_, Qt::Key_Down);
     user_input::KeyPress(list_, Qt::Key_Down);  // already on the last item
     EXPECT_EQ(seen_, std::vector<int>{2});
+}
+
+TEST_F(ListBoxTest, TheRowTheFocusMakesCurrentIsNotChosen) {
+    QApplication::setActiveWindow(&list_);
+    list_.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list_.hasFocus());
+    EXPECT_EQ(list_.currentRow(), 0);
+    EXPECT_EQ(list_.ItemIndex(), -1);
+    list_.SetItemIndex(1);
+    list_.SetItemIndex(-1);
+    EXPECT_EQ(list_.ItemIndex(), -1);
+    EXPECT_TRUE(seen_.empty());
+}
+
+TEST_F(ListBoxTest, AnItemSelectedThroughAccessibilityIsChosenAndClicks) {
+    accessible_actions::ToggleItem(list_, 2);
+    EXPECT_EQ(list_.ItemIndex(), 2);
+    accessible_actions::ToggleItem(list_, 0);
+    EXPECT_EQ(list_.ItemIndex(), 0);
+    EXPECT_EQ(seen_, (std::vector<int>{2, 0}));
+}
+
+TEST_F(ListBoxTest, ClickingTheChosenItemClicksAgain) {
+    list_.SetItemIndex(1);
+    user_input::Click(*list_.viewport(), CentreOf(1));
+    EXPECT_EQ(seen_, (std::vector<int>{101, 1}));
 }
 
 TEST(CheckListBox, ItemsStartUncheckedAndOutOfRangeIsIgnored) {

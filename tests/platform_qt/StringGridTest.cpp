@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "platform/qt/StringGrid.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/UserInput.h"
 
 namespace platform {
@@ -51,6 +52,26 @@ TEST_F(StringGridTest, UserSelectionReportsGridRows) {
     user_input::KeyPress(grid_, Qt::Key_F2);  // cells are not editable
     EXPECT_EQ(rows, (std::vector<int>{2, 2, 1}));
     EXPECT_EQ(grid_.Cells(0, 1), "Fizyka");
+}
+
+TEST_F(StringGridTest, ACellSelectedThroughAccessibilityReportsItsRowOnce) {
+    std::vector<std::pair<int, int>> cells;
+    QObject::connect(&grid_, &StringGrid::selectCell,
+                     [&](int col, int row) { cells.emplace_back(col, row); });
+    accessible_actions::ToggleItem(grid_, 1, 1);
+    accessible_actions::ToggleItem(grid_, 0, 0);
+    EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{1, 2}, {0, 1}}));
+}
+
+TEST_F(StringGridTest, TheProgramsChangesReportNothing) {
+    int reports = 0;
+    QObject::connect(&grid_, &StringGrid::selectCell, [&] { ++reports; });
+    accessible_actions::ToggleItem(grid_, 1, 1);
+    reports = 0;
+    grid_.SetRowCount(2);
+    grid_.SetFixedRows(0);
+    grid_.SetColCount(1);
+    EXPECT_EQ(reports, 0);
 }
 
 }  // namespace
