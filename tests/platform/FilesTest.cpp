@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -266,6 +269,64 @@ TEST(SaveFileAtomicallyTest, AFolderTheUserMayNotWriteGetsTheFileWrittenInPlace)
     // A new file has no place to go there.
     EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(dir.File("new.ocn")); }), 1);
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+// A small file system of its own mounted over a folder, seen only by this process and its
+// children and gone with them; Mounted() is false where the sandbox allows no mounting.
+class SmallFileSystem {
+  public:
+    SmallFileSystem(const std::filesystem::path& folder, const char* options) : folder_(folder) {
+        mounted_ = ::unshare(CLONE_NEWNS) == 0 &&
+                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                   ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool Mounted() const { return mounted_; }
+
+  private:
+    std::filesystem::path folder_;
+    bool mounted_ = false;
+};
+
+// Fills the file system of `path` with a file there until no byte more fits.
+void FillUp(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    const Bytes block(4096, 0x55);
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    while (::write(fd, block.data(), 1) > 0) {
+    }
+    ::close(fd);
+}
+
+TEST(SaveInPlaceTest, OnAFullDiskFailsAndLeavesTheOldFileByteForByte) {
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+    const std::filesystem::path folder = dir.Path() / "disk";
+    std::filesystem::create_directory(folder);
+    SmallFileSystem disk(folder, "size=64k,mode=0755");
+    if (!disk.Mounted()) GTEST_SKIP() << "no file system can be mounted here (needs root)";
+    const std::string path = (folder / "plan.ocn").string();
+    Bytes old;
+    for (int i = 0; i < 6000; ++i) old.push_back(static_cast<std::uint8_t>(i * 31 + 7));
+    WriteBytes(path, old);
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    FillUp((folder / "filler").string());
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const Bytes larger(40000, 0xAB);
+    EXPECT_EQ(AsOrdinaryUser([&] {
+                  return platform::SaveFileAtomically(path, [&](platform::ByteWriter& out) {
+                      out.WriteBytes(larger.data(), larger.size());
+                  });
+              }),
+              1);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(EntriesIn(folder), 2);
 }
 
 TEST(SaveFileAtomicallyTest, ASaveKilledMidwayLeavesOnlyTheOldFile) {
