@@ -83,8 +83,9 @@ std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls);
 // old and the new bytes are both held in memory and room for the new ones is reserved
 // before the first old byte changes, so a full disk fails the save with the old file
 // untouched; a write that fails even so puts the old bytes back. Such a rewrite is not
-// atomic: a save killed or a machine stopped while it writes leaves a mix of both, and
-// readers meanwhile see one. A file the user may write but not read is not rewritten in
+// atomic: a save killed or a machine stopped while it writes leaves a mix of both, readers
+// meanwhile see one, and a disk that fails the putting back too leaves one. A file the user
+// may write but not read, or one larger than kLargestReadableFile, is not rewritten in
 // place, as its old bytes could not be put back.
 bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write);
 

@@ -55,8 +55,6 @@ class DiskFullAfter final : public platform::FileCalls {
         return written;
     }
 
-    bool Failed() const { return failed_; }
-
   private:
     std::size_t room_;
     bool failed_ = false;
