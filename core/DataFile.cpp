@@ -42,7 +42,8 @@ void TDataFile::Clear() {
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
     const TDocumentHeader header = MakeDocumentHeader(*this);
     // Gathered into blocks: the file takes a few large writes instead of one per field, and
-    // no image of the whole file is built.
+    // no image of the whole file is built (except by a save in place, which must know its size
+    // before it changes the old file).
     const bool saved = platform::SaveFileAtomically(path, [&](platform::ByteWriter& file) {
         platform::BufferedSink blocks(file);
         platform::ByteWriter out(blocks);

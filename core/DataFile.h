@@ -48,7 +48,10 @@ class TDataFile {
     // Empties the document and unbinds it; Settings and Header stay.
     void Clear();
     // Writes a temporary file beside `path` and renames it over `path` only when complete,
-    // so a failed save never loses the previous file. -1 on failure, with nothing changed.
+    // so a failed save never loses the previous file; where the folder may not be written
+    // the file is rewritten in place, and a failure there puts its old bytes back. -1 on
+    // failure, with nothing changed. Once the new file is at `path` the document is bound
+    // to it, though the folder then failed to flush.
     std::int32_t SaveToFile(const std::string& path);
     std::int32_t SaveToCurrentFile();
     // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when

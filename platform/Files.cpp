@@ -1,36 +1,63 @@
 #include "platform/Files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <limits>
 #include <new>
 #include <optional>
+#include <string_view>
 
 namespace platform {
 namespace {
+
+// Temporary files are named ".quirvale-<pid>-<n>" with n below this.
+constexpr int kTemporaryAttempts = 100;
+constexpr std::string_view kTemporaryPrefix = ".quirvale-";
+
+std::unique_ptr<FileCalls>& InstalledCalls() {
+    static std::unique_ptr<FileCalls> calls = std::make_unique<FileCalls>();
+    return calls;
+}
+
+FileCalls& Calls() {
+    return *InstalledCalls();
+}
+
+// Writes every one of `size` bytes from `offset` on, again after a short or interrupted write.
+bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t size, std::int64_t offset) {
+    while (size > 0) {
+        const std::ptrdiff_t n = Calls().WriteAt(fd, data, size, offset);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+        offset += n;
+    }
+    return true;
+}
 
 class DescriptorSink final : public ByteSink {
   public:
     explicit DescriptorSink(int fd) : fd_(fd) {}
     bool Write(const std::uint8_t* data, std::size_t size) override {
-        while (size > 0) {
-            const ssize_t n = ::write(fd_, data, size);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
+        if (!WriteAllAt(fd_, data, size, offset_)) return false;
+        offset_ += static_cast<std::int64_t>(size);
         return true;
     }
 
   private:
     int fd_;
+    std::int64_t offset_ = 0;
 };
 
 std::string& ProgramDirectoryOverride() {
@@ -64,12 +91,16 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+std::string TemporaryName(const std::string& folder, int attempt) {
+    return folder + "/" + std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
+           std::to_string(attempt);
+}
+
 // Gives the unnamed file a name beside its target; "" when that fails.
 std::string LinkUnnamed(int fd, const std::string& folder) {
     const std::string source = "/proc/self/fd/" + std::to_string(fd);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name =
-            folder + "/.quirvale-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        const std::string name = TemporaryName(folder, attempt);
         if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return name;
         if (errno != EEXIST) break;
@@ -77,52 +108,105 @@ std::string LinkUnnamed(int fd, const std::string& folder) {
     return "";
 }
 
-// The rename is on disk only once the folder is; a file system that cannot flush a folder
-// has nothing to flush.
-bool SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    return synced;
+// Where a file system has no unnamed files: a new named one beside the target, named as an
+// unnamed one would be, so that one left behind is recognised the same way; -1 when none
+// can be made.
+int CreateNamed(const std::string& folder, std::string& name) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        name = TemporaryName(folder, attempt);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) break;
+    }
+    name.clear();
+    return -1;
 }
 
-// Opens a file for reading after the checks every read makes; -1 when it cannot be opened,
-// is not a regular file (a folder, a FIFO, a device) or is larger than kLargestReadableFile.
-// Plain descriptors rather than a stream: a stream's buffer throws on a read error (a
-// directory at the path, say) where a failed load is wanted. O_NONBLOCK keeps the open of a
-// FIFO without a writer from waiting forever; the type check then refuses it.
+// The number of a name part in plain decimal digits (no sign, no leading zero); nothing for
+// anything else.
+std::optional<long> PlainNumber(std::string_view text) {
+    if (text.empty() || (text.size() > 1 && text.front() == '0')) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+// The process that named a temporary file so; nothing for a name no save of ours makes.
+std::optional<pid_t> TemporaryOwner(std::string_view name) {
+    if (!name.starts_with(kTemporaryPrefix)) return std::nullopt;
+    name.remove_prefix(kTemporaryPrefix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<long> pid = PlainNumber(name.substr(0, dash));
+    const std::optional<long> attempt = PlainNumber(name.substr(dash + 1));
+    if (!pid || !attempt || *pid <= 0 || *pid > std::numeric_limits<pid_t>::max() ||
+        *attempt >= kTemporaryAttempts)
+        return std::nullopt;
+    return static_cast<pid_t>(*pid);
+}
+
+bool ProcessRuns(pid_t pid) {
+    // Another user's process may not be signalled, but it runs.
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// Removes the temporary files of saves killed between naming their file and the rename.
+// A running process's file may belong to a save under way and stays.
+void RemoveLeftovers(const std::string& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    std::vector<std::string> left;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::optional<pid_t> owner = TemporaryOwner(entry->d_name);
+        if (owner && !ProcessRuns(*owner)) left.emplace_back(entry->d_name);
+    }
+    for (const std::string& name : left) ::unlinkat(::dirfd(listing), name.c_str(), 0);
+    ::closedir(listing);
+}
+
+// Flushes the folder so that the rename survives a crash. Where that fails the rename stands
+// all the same: the name leads to the new file whatever the folder's flush gave.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    [[maybe_unused]] const int synced = Calls().SyncFolder(fd);
+    ::close(fd);
+}
+
+// The size of an open file after the checks every read makes; nothing when it is not a
+// regular file (a folder, a FIFO, a device) or is larger than kLargestReadableFile.
+std::optional<std::size_t> ReadableSize(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile)
+        return std::nullopt;
+    return static_cast<std::size_t>(info.st_size);
+}
+
+// Opens a file for reading after the checks every read makes; -1 when it cannot be opened
+// or ReadableSize refuses it. Plain descriptors rather than a stream: a stream's buffer
+// throws on a read error (a directory at the path, say) where a failed load is wanted.
+// O_NONBLOCK keeps the open of a FIFO without a writer from waiting forever; the type check
+// then refuses it.
 int OpenForReading(const std::string& path, std::size_t& size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return -1;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile) {
+    const std::optional<std::size_t> readable = ReadableSize(fd);
+    if (!readable) {
         ::close(fd);
         return -1;
     }
-    size = static_cast<std::size_t>(info.st_size);
+    size = *readable;
     return fd;
 }
 
-// The fallback where no file may be added to the folder: not atomic, but the user's file.
-bool RewriteInPlace(const std::string& target, const std::function<void(ByteWriter&)>& write) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return false;
-    DescriptorSink sink(fd);
-    ByteWriter writer(sink);
-    write(writer);
-    bool ok = !writer.Failed() && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    return ok;
-}
-
-}  // namespace
-
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::size_t size = 0;
-    const int fd = OpenForReading(path, size);
-    if (fd < 0) return false;
+// Reads an open file from where it stands to its end, `size` bytes expected; false when a
+// read fails, memory runs out or the file grows past kLargestReadableFile meanwhile.
+bool ReadToEnd(int fd, std::size_t size, std::vector<std::uint8_t>& bytes) {
     bool ok = true;
     std::vector<std::uint8_t> content;
     try {
@@ -149,10 +233,93 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     } catch (const std::bad_alloc&) {
         ok = false;
     }
+    if (ok) bytes = std::move(content);
+    return ok;
+}
+
+// The bytes `write` gives, in memory; false when the writer fails or memory runs out.
+bool Render(const std::function<void(ByteWriter&)>& write, std::vector<std::uint8_t>& bytes) {
+    try {
+        VectorSink sink;
+        ByteWriter writer(sink);
+        write(writer);
+        if (writer.Failed()) return false;
+        bytes = std::move(sink.bytes);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// Makes `bytes` the whole content of the open file and flushes it.
+bool WriteWhole(int fd, const std::vector<std::uint8_t>& bytes) {
+    return WriteAllAt(fd, bytes.data(), bytes.size(), 0) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Calls().SyncFile(fd) == 0;
+}
+
+// The fallback where no file may be added to the folder: not atomic, but the user's file,
+// and never left cut by a save that fails. Everything that can fail before an old byte
+// changes comes first: the old bytes are read (to be put back), the new ones made, and room
+// for them reserved, so that a full disk fails here with the file untouched.
+bool RewriteInPlace(const std::string& target, const std::function<void(ByteWriter&)>& write) {
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    std::vector<std::uint8_t> old;
+    std::vector<std::uint8_t> fresh;
+    const std::optional<std::size_t> size = ReadableSize(fd);
+    bool ok = size && ReadToEnd(fd, *size, old) && Render(write, fresh);
+    // Reserving may have grown the file, with zeros, past its old bytes; they are cut off.
+    if (ok && !fresh.empty() && Calls().Reserve(fd, static_cast<std::int64_t>(fresh.size())) != 0) {
+        [[maybe_unused]] const int cut = ::ftruncate(fd, static_cast<off_t>(old.size()));
+        ok = false;
+    }
+    if (ok && !WriteWhole(fd, fresh)) {
+        // The room reserved for the new bytes holds the old ones too.
+        WriteWhole(fd, old);
+        ok = false;
+    }
+    // Flushed already: closing has nothing left to report about the file's bytes.
     ::close(fd);
-    if (!ok) return false;
-    bytes = std::move(content);
-    return true;
+    return ok;
+}
+
+}  // namespace
+
+std::ptrdiff_t FileCalls::WriteAt(int fd, const std::uint8_t* data, std::size_t size,
+                                  std::int64_t offset) {
+    return ::pwrite(fd, data, size, static_cast<off_t>(offset));
+}
+
+int FileCalls::Reserve(int fd, std::int64_t size) {
+    return ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+}
+
+int FileCalls::SyncFile(int fd) {
+    return ::fsync(fd);
+}
+
+int FileCalls::SyncFolder(int fd) {
+    // A file system that cannot flush a folder has nothing to flush.
+    return ::fsync(fd) == 0 || errno == EINVAL ? 0 : -1;
+}
+
+int FileCalls::Rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str());
+}
+
+std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls) {
+    if (!calls) calls = std::make_unique<FileCalls>();
+    InstalledCalls().swap(calls);
+    return calls;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::size_t size = 0;
+    const int fd = OpenForReading(path, size);
+    if (fd < 0) return false;
+    const bool ok = ReadToEnd(fd, size, bytes);
+    ::close(fd);
+    return ok;
 }
 
 FileSource::~FileSource() {
@@ -196,14 +363,14 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
     const std::string folder = FolderOf(target);
     if (exists && ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
         return RewriteInPlace(target, write);
+    RemoveLeftovers(folder);
 
     std::string temporary;
     int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     const bool unnamed = fd >= 0;
     if (!unnamed) {
         // A file system without unnamed files: a named one, removed on every failure.
-        temporary = folder + "/.quirvale-XXXXXX";
-        fd = ::mkstemp(temporary.data());
+        fd = CreateNamed(folder, temporary);
         if (fd < 0) return false;
     }
 
@@ -216,18 +383,19 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
         [[maybe_unused]] const int kept = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
     ok = ok && ::fchmod(fd, exists ? existing.st_mode & 07777 : NewFileMode()) == 0;
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && Calls().SyncFile(fd) == 0;
     if (ok && unnamed) {
         temporary = LinkUnnamed(fd, folder);
         ok = !temporary.empty();
     }
     ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    ok = ok && Calls().Rename(temporary, target) == 0;
     if (!ok) {
         if (!temporary.empty()) ::unlink(temporary.c_str());
         return false;
     }
-    return SyncFolder(folder);
+    SyncFolder(folder);
+    return true;
 }
 
 std::string ExtractFilePath(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,49 @@ class FileSource final : public ByteSource {
 // True when the path names a regular file (through any symbolic links).
 bool IsRegularFile(const std::string& path);
 
+// The system calls through which a save changes files. The program uses the system's own;
+// a test installs calls that fail where a real disk would (full, failing to flush) or that
+// end the process between two of them.
+class FileCalls {
+  public:
+    virtual ~FileCalls() = default;
+    // As pwrite(2): the number of bytes written, or -1 with errno set.
+    virtual std::ptrdiff_t WriteAt(int fd, const std::uint8_t* data, std::size_t size,
+                                   std::int64_t offset);
+    // As posix_fallocate(3) from the start of the file: 0, or an error number.
+    virtual int Reserve(int fd, std::int64_t size);
+    // As fsync(2) on a file and on a folder: 0, or -1 with errno set.
+    virtual int SyncFile(int fd);
+    virtual int SyncFolder(int fd);
+    // As rename(2).
+    virtual int Rename(const std::string& from, const std::string& to);
+};
+
+// Installs file calls; nullptr restores the system's. Returns the calls it replaced.
+std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls);
+
 // Writes a file so that the previous one is never lost: `write` fills an unnamed file in the
 // same folder, which is flushed to disk, given a name and renamed over `path` only when every
-// byte was written; the folder is then flushed too. A save killed midway leaves nothing
-// behind. The file keeps the permission bits (and, where allowed, the owner) of the one it
-// replaces; a symbolic link at `path` is written through to the file it names. A file the
-// user may not write is refused; where the folder may not be written but the file may, the
-// file is rewritten in place instead. False (and the old file untouched, except after a
-// failed rewrite in place) when anything fails.
+// byte was written; the folder is then flushed too. The file keeps the permission bits (and,
+// where allowed, the owner) of the one it replaces; a symbolic link at `path` is written
+// through to the file it names. A file the user may not write is refused.
+//
+// True once the new file is at `path`, false while the old one is: a folder that fails to
+// flush after the rename does not undo a save, as the name already leads to the new file
+// and a crash can bring back no more than the whole old one.
+//
+// A save killed between naming its file and the rename leaves a hidden
+// ".quirvale-<pid>-<n>" file; the next save in that folder removes those whose process no
+// longer runs.
+//
+// Where the folder may not be written but the file may, the file is rewritten in place: the
+// old and the new bytes are both held in memory and room for the new ones is reserved
+// before the first old byte changes, so a full disk fails the save with the old file
+// untouched; a write that fails even so puts the old bytes back. Such a rewrite is not
+// atomic: a save killed or a machine stopped while it writes leaves a mix of both, readers
+// meanwhile see one, and a disk that fails the putting back too leaves one. A file the user
+// may write but not read, or one larger than kLargestReadableFile, is not rewritten in
+// place, as its old bytes could not be put back.
 bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write);
 
 // The folder part of a path, up to and including the last separator ("" when it has none).

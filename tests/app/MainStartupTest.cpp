@@ -5,6 +5,7 @@
 #include "core/DataFile.h"
 #include "platform/Dialogs.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/FileFaults.h"
 
 using testing_support::ReadBytes;
 
@@ -184,4 +185,17 @@ TEST_F(MainWindowTest, ASaveThatFailsSaysSoAndLeavesTheDocumentUnsaved) {
     ui().btnSave->click();
     EXPECT_TRUE(form.IsModified());
     EXPECT_EQ("Quirvale 2", form.windowTitle().toStdString());
+}
+
+TEST_F(MainWindowTest, ASaveWhoseFolderFailsToFlushShowsTheDocumentSavedUnderItsName) {
+    testing_support::InstalledFileCalls<testing_support::FolderFlushFails> calls;
+    TMainForm& form = Open();
+    form.SetModified();
+    const std::string target = programDir.File("plan.ocn");
+    files.ExpectSave(target);
+    ui().btnSave->click();
+    EXPECT_EQ(1, calls->attempts);
+    EXPECT_FALSE(form.IsModified());
+    EXPECT_EQ("Quirvale 2 - " + target, form.windowTitle().toStdString());
+    EXPECT_TRUE(boxes.Shown().empty());
 }

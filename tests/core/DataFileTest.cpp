@@ -10,6 +10,7 @@
 #include "platform/Dates.h"
 #include "platform/Files.h"
 #include "tests/support/Environment.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace {
@@ -289,6 +290,24 @@ TEST_F(DataFileTest, FailedSaveAndSaveAsTellTheUserAndKeepTheDocumentModified) {
     std::filesystem::rename(dir_.Path().string() + "-moved", dir_.Path());
     EXPECT_EQ(std::pair(true, true), State());
     ExpectUnowned();
+}
+
+TEST_F(DataFileTest, ASaveWhoseFolderFailsToFlushIsDoneForTheNewFileIsInPlace) {
+    testing_support::InstalledFileCalls<testing_support::FolderFlushFails> calls;
+    const std::string path = dir_.File("plan.ocn");
+    Change();
+    dialogs_.ExpectSave(path);
+    EXPECT_EQ(0, document_.Save(saveDialog_));
+    EXPECT_EQ(path, document_.FileName);
+    EXPECT_EQ(std::pair(true, false), State());
+    Change();
+    EXPECT_EQ(0, document_.Save(saveDialog_));
+    EXPECT_EQ(std::pair(true, false), State());
+    EXPECT_EQ(2, calls->attempts);
+    EXPECT_TRUE(boxes_.Shown().empty());
+    TDataFile saved;
+    ASSERT_EQ(0, saved.LoadFromFile(path));
+    EXPECT_EQ(2, saved.Subjects.Count);
 }
 
 TEST_F(DataFileTest, SaveOntoADirectoryFailsAndLeavesNoTemporaryFile) {

@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +15,7 @@
 
 #include "platform/Files.h"
 #include "tests/support/Environment.h"
+#include "tests/support/FileFaults.h"
 
 namespace {
 
@@ -289,6 +293,220 @@ TEST(SaveFileAtomicallyTest, ASaveKilledMidwayLeavesOnlyTheOldFile) {
         EXPECT_EQ(EntriesIn(dir.Path()), 1) << (replacing ? "replacing" : "new file");
         EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
     }
+}
+
+TEST(SaveFileAtomicallyTest, AFolderThatFailsToFlushAfterTheRenameStillCountsTheSave) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9});
+    testing_support::InstalledFileCalls<testing_support::FolderFlushFails> calls;
+    // The name leads to the new file: that is what the save reports.
+    EXPECT_EQ(Saved(path, {1, 2, 3}), (Bytes{1, 2, 3}));
+    EXPECT_EQ(Saved(dir.File("new.ocn"), {4}), (Bytes{4}));
+    EXPECT_EQ(calls->attempts, 2);
+    EXPECT_EQ(EntriesIn(dir.Path()), 2);
+}
+
+// Calls that end the process where a save is to rename its file over the old one.
+class KilledBeforeRename final : public platform::FileCalls {
+  public:
+    int Rename(const std::string&, const std::string&) override {
+        ::raise(SIGKILL);
+        return -1;
+    }
+};
+
+// The process id of a process that has ended.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::string Leftover(pid_t pid, int attempt) {
+    return ".quirvale-" + std::to_string(pid) + "-" + std::to_string(attempt);
+}
+
+TEST(SaveFileAtomicallyTest, ASaveKilledBeforeItsRenameLeavesAFileTheNextSaveRemoves) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        platform::SetFileCalls(std::make_unique<KilledBeforeRename>());
+        SaveOneByte(path);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    EXPECT_EQ(ReadBytes(dir.File(Leftover(child, 0))), (Bytes{7}));
+
+    EXPECT_EQ(Saved(dir.File("other.ocn"), {1}), (Bytes{1}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(Leftover(child, 0))));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2);
+}
+
+TEST(SaveFileAtomicallyTest, RemovesOnlyTheFilesOfSavesWhoseProcessHasEnded) {
+    TempDir dir;
+    const pid_t ended = EndedProcess();
+    const std::string gone = Leftover(ended, 0);
+    const std::string goneToo = Leftover(ended, 99);
+    const std::vector<std::string> kept = {
+        Leftover(::getpid(), 0),  // a save under way in a running process
+        Leftover(1, 3),           // another running process, maybe another user's
+        Leftover(ended, 100),     // no save makes so many attempts
+        ".quirvale-0-0",
+        ".quirvale-0" + std::to_string(ended) + "-0",
+        ".quirvale-" + std::to_string(ended) + "-00",
+        ".quirvale-+" + std::to_string(ended) + "-0",
+        ".quirvale-" + std::to_string(ended) + "-",
+        ".quirvale-" + std::to_string(ended),
+        ".quirvale-" + std::to_string(ended) + "-0-0",
+        ".quirvale-" + std::to_string(ended) + "-0.ocn",
+        "quirvale-" + std::to_string(ended) + "-0",
+        ".quirvale-99999999999999999999-0",
+        ".quirvale-AbC123",
+    };
+    for (const std::string& name : kept) WriteBytes(dir.File(name), {5});
+    WriteBytes(dir.File(gone), {5});
+    WriteBytes(dir.File(goneToo), {5});
+
+    EXPECT_EQ(Saved(dir.File("plan.ocn"), {1}), (Bytes{1}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(gone)));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(goneToo)));
+    for (const std::string& name : kept)
+        EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
+    EXPECT_EQ(EntriesIn(dir.Path()), static_cast<int>(kept.size()) + 1);
+}
+
+// --- Saving in place ---------------------------------------------------------------------
+
+// An old file the user may write in a folder the user may not: a save there rewrites the
+// file in place.
+class SaveInPlaceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(::chmod(dir_.Path().c_str(), 0755), 0);
+        std::filesystem::create_directory(folder_);
+        for (int i = 0; i < 6000; ++i) old_.push_back(static_cast<std::uint8_t>(i * 31 + 7));
+        WriteBytes(path_, old_);
+        ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+        ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+    }
+
+    // Saves `content` over the old file as an ordinary user; true when the save succeeded.
+    bool Save(const Bytes& content) {
+        const int status = AsOrdinaryUser([&] {
+            return platform::SaveFileAtomically(path_, [&](platform::ByteWriter& out) {
+                out.WriteBytes(content.data(), content.size());
+            });
+        });
+        EXPECT_TRUE(status == 0 || status == 1) << status;
+        return status == 0;
+    }
+
+    void ExpectTheOldFileWhole() {
+        EXPECT_EQ(ReadBytes(path_).size(), old_.size());
+        EXPECT_TRUE(ReadBytes(path_) == old_);
+        EXPECT_EQ(EntriesIn(folder_), 1);
+    }
+
+    TempDir dir_;
+    std::filesystem::path folder_ = dir_.Path() / "shared";
+    std::string path_ = (folder_ / "plan.ocn").string();
+    Bytes old_;
+};
+
+// Reserving fails as on a full disk; a write after that ends the save's process with 3.
+class NoRoomToReserve final : public platform::FileCalls {
+  public:
+    int Reserve(int, std::int64_t) override { return ENOSPC; }
+    std::ptrdiff_t WriteAt(int, const std::uint8_t*, std::size_t, std::int64_t) override {
+        ::_exit(3);
+    }
+};
+
+TEST_F(SaveInPlaceTest, NoRoomForTheNewBytesFailsBeforeAnOldByteChanges) {
+    testing_support::InstalledFileCalls<NoRoomToReserve> calls;
+    EXPECT_FALSE(Save(Bytes(20000, 0xAB)));
+    ExpectTheOldFileWhole();
+    EXPECT_FALSE(Save(Bytes(10, 0xAB)));
+    ExpectTheOldFileWhole();
+}
+
+TEST_F(SaveInPlaceTest, AWriteFailingMidwayPutsTheOldBytesBack) {
+    const Bytes longer(20000, 0xAB);
+    const Bytes shorter(100, 0xCD);
+    for (const std::size_t room : {std::size_t{0}, std::size_t{1}, std::size_t{4096},
+                                   std::size_t{6000}, longer.size() - 1}) {
+        testing_support::InstalledFileCalls<testing_support::DiskFullAfter> calls(room);
+        EXPECT_FALSE(Save(longer)) << room;
+        ExpectTheOldFileWhole();
+        if (room < shorter.size()) {
+            EXPECT_FALSE(Save(shorter)) << room;
+            ExpectTheOldFileWhole();
+        }
+    }
+    EXPECT_TRUE(Save(longer));
+    EXPECT_TRUE(ReadBytes(path_) == longer);
+    EXPECT_TRUE(Save(shorter));
+    EXPECT_EQ(ReadBytes(path_), shorter);
+}
+
+TEST_F(SaveInPlaceTest, AFileTheUserMayNotReadIsNotRewritten) {
+    // Its old bytes could not be put back after a failed write.
+    ASSERT_EQ(::chmod(path_.c_str(), 0222), 0);
+    EXPECT_FALSE(Save(Bytes(10, 0xAB)));
+    ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
+    ExpectTheOldFileWhole();
+}
+
+// A small file system of its own mounted over a folder, seen only by this process and its
+// children and gone with them; Mounted() is false where the sandbox allows no mounting.
+class SmallFileSystem {
+  public:
+    SmallFileSystem(const std::filesystem::path& folder, const char* options) : folder_(folder) {
+        mounted_ = ::unshare(CLONE_NEWNS) == 0 &&
+                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                   ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool Mounted() const { return mounted_; }
+
+  private:
+    std::filesystem::path folder_;
+    bool mounted_ = false;
+};
+
+// Fills the file system of `path` with a file there until no byte more fits.
+void FillUp(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    const Bytes block(4096, 0x55);
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    while (::write(fd, block.data(), 1) > 0) {
+    }
+    ::close(fd);
+}
+
+TEST_F(SaveInPlaceTest, OnAFullDiskFailsAndLeavesTheOldFileByteForByte) {
+    SmallFileSystem disk(folder_, "size=64k,mode=0755");
+    if (!disk.Mounted()) GTEST_SKIP() << "no file system can be mounted here (needs root)";
+    WriteBytes(path_, old_);
+    ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+    FillUp((folder_ / "filler").string());
+    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+    EXPECT_FALSE(Save(Bytes(40000, 0xAB)));
+    EXPECT_TRUE(ReadBytes(path_) == old_);
+    EXPECT_EQ(EntriesIn(folder_), 2);
 }
 
 // --- Paths -------------------------------------------------------------------------------
