@@ -17,13 +17,18 @@ QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
             ownerPos.y() + ((ownerSize.height() - dialogSize.height()) >> 1)};
 }
 
+QSize SettleShownSize(QWidget& window) {
+    // Showing gives a window never sized its layout's size, and any window at least its
+    // layout's minimum; the platform adds the frame once the window exists.
+    window.ensurePolished();
+    if (window.layout() != nullptr) window.layout()->activate();
+    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+    window.winId();
+    return window.frameGeometry().size();
+}
+
 int ShowCentredModal(QDialog& form, QWidget& owner) {
-    // The layout may still grow the window to its minimum size on showing; settle the size
-    // first so that the window is centred as it will be shown.
-    form.ensurePolished();
-    if (form.layout() != nullptr) form.layout()->activate();
-    form.move(
-        CentredPosition(owner.pos(), owner.frameGeometry().size(), form.frameGeometry().size()));
+    form.move(CentredPosition(owner.pos(), owner.frameGeometry().size(), SettleShownSize(form)));
     return form.exec();
 }
 

@@ -19,6 +19,8 @@ class Panel;
 // Where a dialog of `dialogSize` opens centred over an owner at `ownerPos` of `ownerSize`:
 // half the difference, rounded toward minus infinity when the dialog is the larger.
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
+// Gives the window now the size it will be shown at and returns that size with its frame.
+QSize SettleShownSize(QWidget& window);
 // Places the dialog centred over the owner, every time, and shows it modally.
 int ShowCentredModal(QDialog& form, QWidget& owner);
 
