@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "core/CommonTexts.h"
 #include "platform/qt/ComboBox.h"
@@ -88,6 +89,24 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
     marker.setGeometry(0, 0, fill.width(), fill.height());
     marker.setVisible(clamped > threshold);
     fill.SetColor(clamped > threshold ? above : atOrUnder);
+}
+
+void SetElidedText(QLabel& label, const std::string& text) {
+    // The label's font comes from its style sheet, its width from the layouts it stands in,
+    // which a hidden window has not run yet: from the window's down to the label's own.
+    label.ensurePolished();
+    std::vector<QWidget*> holders;
+    for (QWidget* holder = label.parentWidget(); holder != nullptr;
+         holder = holder->isWindow() ? nullptr : holder->parentWidget())
+        holders.push_back(holder);
+    for (auto holder = holders.rbegin(); holder != holders.rend(); ++holder)
+        if ((*holder)->layout() != nullptr) (*holder)->layout()->activate();
+    const QString whole = QString::fromStdString(text);
+    const QString shown =
+        label.fontMetrics().elidedText(whole, Qt::ElideRight, label.contentsRect().width());
+    label.setText(shown);
+    label.setToolTip(shown == whole ? QString() : whole);
+    label.setAccessibleName(shown == whole ? QString() : whole);
 }
 
 void SetFontColor(QWidget& widget, TColor color) {

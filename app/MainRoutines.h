@@ -47,6 +47,11 @@ void SetBar(double value, double top, QWidget& container, platform::Panel& fill)
 void SetBarWithMarker(double value, double top, QWidget& container, platform::Panel& fill,
                       QLabel& marker, double threshold, TColor above, TColor atOrUnder);
 
+// Shows as much of the text as the label's width holds, cut short with an ellipsis, so that a
+// long document text cannot widen its window; the whole text is then the label's hint and
+// its name for screen readers.
+void SetElidedText(QLabel& label, const std::string& text);
+
 // The colour of a widget's text.
 void SetFontColor(QWidget& widget, TColor color);
 TColor FontColor(const QWidget& widget);

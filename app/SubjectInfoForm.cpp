@@ -47,7 +47,7 @@ void TSubjectInfoForm::ClearFields() {
 void TSubjectInfoForm::ShowSubject(TDataFile& document, int index) {
     TSubject& subject = *document.Subjects.Get(index);
     const TDocumentSettings& settings = document.Settings;
-    ui->lblName->setText(QString::fromStdString(subject.Name));
+    SetElidedText(*ui->lblName, subject.Name);
     ui->lblFinalMark->setText(QString::fromStdString(
         subject.FinalMark == kNoFinalMark ? "brak" : MarkSymbol(subject.FinalMark)));
     const double average = subject.Average(settings.MarksValues);

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,19 +10,9 @@
 
 namespace {
 
-// Both centres within a pixel: the halving rounds down, and the frames differ in nothing else.
-void ExpectCentredOver(const QWidget& owner, const QWidget& window, const std::string& what) {
-    const QPoint offset = owner.frameGeometry().center() - window.frameGeometry().center();
-    EXPECT_LE(std::abs(offset.x()), 1) << what << " off by " << offset.x() << " across";
-    EXPECT_LE(std::abs(offset.y()), 1) << what << " off by " << offset.y() << " down";
-}
-
-}  // namespace
-
-// Each window is opened once, as the first showing of a window made anew: a window whose
-// layout settles only as it is shown must still open centred.
-TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
-    const std::vector<std::pair<std::string, QAction* Ui::TMainForm::*>> commands = {
+// The main window's commands that open a window, each with a name for the messages.
+const std::vector<std::pair<std::string, QAction * Ui::TMainForm::*>>& WindowCommands() {
+    static const std::vector<std::pair<std::string, QAction* Ui::TMainForm::*>> commands = {
         {"Nowy przedmiot", &Ui::TMainForm::mSubjectAdd},
         {"Modyfikacja przedmiotu", &Ui::TMainForm::mSubjectModify},
         {"Usuń przedmiot", &Ui::TMainForm::mSubjectDel},
@@ -43,7 +34,54 @@ TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
         {"Raport tekstowy", &Ui::TMainForm::mReportTxt},
         {"Raport HTML", &Ui::TMainForm::mReportHTML},
     };
-    for (const auto& [what, command] : commands) {
+    return commands;
+}
+
+// Both centres within a pixel: the halving rounds down, and the frames differ in nothing else.
+void ExpectCentredOver(const QWidget& owner, const QWidget& window, const std::string& what) {
+    const QPoint offset = owner.frameGeometry().center() - window.frameGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 1) << what << " off by " << offset.x() << " across";
+    EXPECT_LE(std::abs(offset.y()), 1) << what << " off by " << offset.y() << " down";
+}
+
+// Every text of the document the windows show, each long enough to reach past any screen.
+void FillWithLongTexts(TDataFile& document) {
+    const auto text = [](const std::string& word) {
+        return word + std::string(300 - word.size(), 'W');
+    };
+    testing_support::AddSubject(document, text("Matematyka"), {12, 3}, 1, kNoFinalMark,
+                                text("Nauczyciel"), text("Notatka"));
+    TStudent& pupil = document.Student;
+    pupil.Name = text("Imię");
+    pupil.Surname = text("Nazwisko");
+    pupil.Comment = text("Uwagi");
+    pupil.SchoolType = text("Typ");
+    pupil.SchoolName = text("Szkoła");
+    pupil.Term = text("Semestr");
+    document.Calendar.AddCategory({text("Kategoria"), 0xFFFFFF, 0});
+    testing_support::AddEvent(document.Calendar, 2005, 10, 3, text("Temat"), text("Kategoria"),
+                              text("Opis"));
+}
+
+// No wider than the screen's free area, with every button inside the window and the screen.
+void ExpectWithinTheScreen(QWidget& window, const std::string& what) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(window.frameGeometry().width(), screen.width()) << what;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window)) continue;
+        const QRect place(button->mapTo(&window, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window.rect().contains(place) &&
+                    screen.contains(place.translated(window.mapToGlobal(QPoint(0, 0)))))
+            << what << ": " << button->objectName().toStdString() << " is out of reach";
+    }
+}
+
+}  // namespace
+
+// Each window is opened once, as the first showing of a window made anew: a window whose
+// layout settles only as it is shown must still open centred.
+TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
+    for (const auto& [what, command] : WindowCommands()) {
         TMainForm& form = Open();
         testing_support::AddSubject(form.DataFile, "Matematyka", {12, 3});
         form.RefreshSubjectsList();
@@ -56,5 +94,29 @@ TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
                                                window.close();
                                            },
                                            what);
+    }
+}
+
+// Long texts are cut short or wrapped: a window stays within the screen with every button
+// inside it, at every showing, and the main window keeps the width it has without them.
+TEST_F(MainWindowTest, NoWindowGrowsPastTheScreenForALongText) {
+    const int plainWidth = Open().frameGeometry().width();
+    for (const auto& [what, command] : WindowCommands()) {
+        TMainForm& form = Open();
+        FillWithLongTexts(form.DataFile);
+        form.RefreshAll();
+        form.show();
+        QCoreApplication::processEvents();
+        EXPECT_LE(form.frameGeometry().width(), plainWidth) << "the main window";
+        for (int showing = 0; showing < 2; ++showing) {
+            testing_support::ExpectModalWindow([&] { (ui().*command)->trigger(); },
+                                               [](QWidget&) { return true; },
+                                               [&](QWidget& window) {
+                                                   QCoreApplication::processEvents();
+                                                   ExpectWithinTheScreen(window, what);
+                                                   window.close();
+                                               },
+                                               what);
+        }
     }
 }
