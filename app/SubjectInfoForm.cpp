@@ -15,7 +15,7 @@ constexpr int kMenaceIconSize = 16;
 }  // namespace
 
 TSubjectInfoForm::TSubjectInfoForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TSubjectInfoForm>()) {
+    : QDialog(parent, Qt::Tool), ui(std::make_unique<Ui::TSubjectInfoForm>()) {
     ui->setupUi(this);
     ui->Panel1->SetColor(kNavy);
     ui->imgMenace->setPixmap(

@@ -120,3 +120,50 @@ TEST_F(MainWindowTest, NoWindowGrowsPastTheScreenForALongText) {
         }
     }
 }
+
+// Opened through the main window, as the user opens them.
+TEST_F(MainWindowTest, EachWindowHasItsKindOfFrame) {
+    const auto fixedSize = [](const QWidget& window) {
+        return window.minimumSize() == window.maximumSize();
+    };
+    const Qt::WindowFlags titleBarButtons =
+        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+        Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+    const std::vector<
+        std::tuple<std::string, QAction * Ui::TMainForm::*, std::function<void(QWidget&)>>>
+        kinds = {
+            {"Dodaj przedmiot", &Ui::TMainForm::mSubjectAdd,
+             [](QWidget& window) { EXPECT_EQ(Qt::Tool, window.windowType()); }},
+            {"Usuń przedmiot", &Ui::TMainForm::mSubjectDel,
+             [](QWidget& window) { EXPECT_EQ(Qt::Tool, window.windowType()); }},
+            {"Informacje", &Ui::TMainForm::mSubjectInfo,
+             [&](QWidget& window) {
+                 EXPECT_EQ(Qt::Tool, window.windowType());
+                 EXPECT_TRUE(fixedSize(window));
+             }},
+            {"Modyfikacja przedmiotu", &Ui::TMainForm::mSubjectModify,
+             [&](QWidget& window) {
+                 EXPECT_EQ(Qt::Dialog, window.windowType());
+                 EXPECT_FALSE(fixedSize(window));
+             }},
+            {"Plan lekcji", &Ui::TMainForm::mLessonPlan,
+             [&](QWidget& window) {
+                 EXPECT_FALSE(window.windowFlags() & titleBarButtons);
+                 EXPECT_FALSE(fixedSize(window));
+             }},
+        };
+    TMainForm& form = Open();
+    testing_support::AddSubject(form.DataFile, "Matematyka");
+    form.RefreshSubjectsList();
+    form.show();
+    for (const auto& [what, command, check] : kinds) {
+        testing_support::ExpectModalWindow([&] { (ui().*command)->trigger(); },
+                                           [](QWidget&) { return true; },
+                                           [&](QWidget& window) {
+                                               SCOPED_TRACE(what);
+                                               check(window);
+                                               window.close();
+                                           },
+                                           what);
+    }
+}
