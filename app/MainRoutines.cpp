@@ -1,8 +1,12 @@
 #include "app/MainRoutines.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -107,6 +111,28 @@ void SetElidedText(QLabel& label, const std::string& text) {
     label.setText(shown);
     label.setToolTip(shown == whole ? QString() : whole);
     label.setAccessibleName(shown == whole ? QString() : whole);
+}
+
+int MemoWidthFor(QPlainTextEdit& memo, const QString& line) {
+    memo.ensurePolished();
+    const int margin = static_cast<int>(std::ceil(memo.document()->documentMargin()));
+    return memo.fontMetrics().horizontalAdvance(line) + memo.cursorWidth() + 2 * margin +
+           2 * memo.frameWidth() + memo.verticalScrollBar()->sizeHint().width();
+}
+
+int MemoHeightFor(QPlainTextEdit& memo, int lines) {
+    memo.ensurePolished();
+    const int margin = static_cast<int>(std::ceil(memo.document()->documentMargin()));
+    return lines * memo.fontMetrics().lineSpacing() + 2 * margin + 2 * memo.frameWidth();
+}
+
+int ListWidthFor(QAbstractItemView& list, int letters) {
+    list.ensurePolished();
+    // An item's text keeps a margin on either side, as the style draws it.
+    const int textMargin =
+        list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return letters * list.fontMetrics().averageCharWidth() + 2 * textMargin +
+           2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
 }
 
 void SetFontColor(QWidget& widget, TColor color) {

@@ -7,7 +7,10 @@
 #include "platform/Types.h"
 
 class QDialog;
+class QAbstractItemView;
 class QLabel;
+class QPlainTextEdit;
+class QString;
 class QWidget;
 namespace platform {
 class ComboBox;
@@ -51,6 +54,15 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
 // long document text cannot widen its window; the whole text is then the label's hint and
 // its name for screen readers.
 void SetElidedText(QLabel& label, const std::string& text);
+
+// The width at which a memo shows the line unbroken beside its vertical scroll bar, and the
+// height at which it shows so many lines without scrolling, in the memo's own font.
+int MemoWidthFor(QPlainTextEdit& memo, const QString& line);
+int MemoHeightFor(QPlainTextEdit& memo, int lines);
+
+// The width at which a list shows whole items of so many letters of average width beside its
+// vertical scroll bar, in the list's own font.
+int ListWidthFor(QAbstractItemView& list, int letters);
 
 // The colour of a widget's text.
 void SetFontColor(QWidget& widget, TColor color);

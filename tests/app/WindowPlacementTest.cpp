@@ -2,11 +2,23 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <cstdlib>
 
+#include "app/AboutForm.h"
+#include "app/EventsCategoriesEditorForm.h"
+#include "app/TimeTableForm.h"
+#include "platform/qt/DrawGrid.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Memo.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/qt/ModalWatch.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_AboutForm.h"
+#include "ui_EventsCategoriesEditorForm.h"
+#include "ui_TimeTableForm.h"
 
 namespace {
 
@@ -166,4 +178,61 @@ TEST_F(MainWindowTest, EachWindowHasItsKindOfFrame) {
                                            },
                                            what);
     }
+}
+
+// The small layouts read at the size the windows open at, in whatever font the system gives.
+
+TEST_F(MainWindowTest, TheDiaryPreviewShowsTheRuleOnOneLineAndTheDescriptionBelowIt) {
+    TMainForm& form = Open();
+    testing_support::AddEvent(form.DataFile.Calendar, 2005, 10, 3, "Klasówka", "Sprawdzian",
+                              "Ułamki zwykłe i dziesiętne");
+    form.show();
+    testing_support::ExpectModal<TTimeTableForm>(
+        [&] { ui().mTimeTable->trigger(); },
+        [&](TTimeTableForm& diary) {
+            int row = 0;
+            while (row < diary.Painter().RowCount && diary.Painter().RowEvent(row) == nullptr)
+                ++row;
+            ASSERT_LT(row, diary.Painter().RowCount);
+            platform::DrawGrid& grid = *diary.Ui().DrawGrid;
+            constexpr int kRowHeight = 16;
+            user_input::Click(*grid.viewport(),
+                              {grid.viewport()->width() / 2, row * kRowHeight + kRowHeight / 2});
+            platform::Memo& memo = *diary.Ui().memoEventDesc;
+            ASSERT_EQ(5, memo.blockCount());
+            const QTextBlock rule = memo.document()->findBlockByNumber(2);
+            QTextCursor ruleEnd(rule);
+            ruleEnd.movePosition(QTextCursor::EndOfBlock);
+            EXPECT_EQ(memo.cursorRect(QTextCursor(rule)).top(), memo.cursorRect(ruleEnd).top());
+            EXPECT_EQ(0, memo.verticalScrollBar()->value());
+            const QRect description =
+                memo.cursorRect(QTextCursor(memo.document()->findBlockByNumber(4)));
+            EXPECT_LE(description.bottom(), memo.viewport()->height());
+            diary.Ui().btnExit->click();
+        });
+}
+
+TEST_F(MainWindowTest, TheCategoriesListShowsWholeNames) {
+    TMainForm& form = Open();
+    form.DataFile.Calendar.AddCategory({"Poprawa sprawdzianu z matematyki", 0xFFFFFF, 0});
+    form.DataFile.Calendar.AddCategory({"Zebranie z rodzicami", 0xFFFFFF, 0});
+    form.show();
+    testing_support::ExpectModal<TEventsCategoriesEditorForm>(
+        [&] { ui().mCategoriesEditor->trigger(); },
+        [&](TEventsCategoriesEditorForm& editor) {
+            const platform::ListBox& list = *editor.Ui().lCategories;
+            ASSERT_EQ(4, list.count());
+            EXPECT_LE(list.sizeHintForColumn(0), list.viewport()->width());
+            editor.Ui().btnOK->click();
+        });
+}
+
+TEST_F(MainWindowTest, TheLicenceReadsWithoutScrollingAcross) {
+    Open().show();
+    testing_support::ExpectModal<TAboutForm>(
+        [&] { ui().mAbout->trigger(); },
+        [&](TAboutForm& about) {
+            EXPECT_EQ(0, about.Ui().memoLicense->horizontalScrollBar()->maximum());
+            about.Ui().btnClose->click();
+        });
 }
