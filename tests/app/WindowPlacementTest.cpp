@@ -112,8 +112,17 @@ TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
 // Long texts are cut short or wrapped: a window stays within the screen with every button
 // inside it, at every showing, and the main window keeps the width it has without them.
 TEST_F(MainWindowTest, NoWindowGrowsPastTheScreenForALongText) {
+    std::vector<std::pair<std::string, std::function<void(TMainForm&)>>> openers;
+    for (const auto& [what, command] : WindowCommands())
+        openers.emplace_back(
+            what, [command = command](TMainForm& form) { (form.Ui().*command)->trigger(); });
+    openers.emplace_back("Dodaj zdarzenie", [](TMainForm& form) {
+        QWidget& cells = *form.Ui().TimeTableDrawGrid->viewport();
+        user_input::DoubleClick(cells, cells.rect().center());
+    });
+
     const int plainWidth = Open().frameGeometry().width();
-    for (const auto& [what, command] : WindowCommands()) {
+    for (const auto& [what, open] : openers) {
         TMainForm& form = Open();
         FillWithLongTexts(form.DataFile);
         form.RefreshAll();
@@ -121,8 +130,7 @@ TEST_F(MainWindowTest, NoWindowGrowsPastTheScreenForALongText) {
         QCoreApplication::processEvents();
         EXPECT_LE(form.frameGeometry().width(), plainWidth) << "the main window";
         for (int showing = 0; showing < 2; ++showing) {
-            testing_support::ExpectModalWindow([&] { (ui().*command)->trigger(); },
-                                               [](QWidget&) { return true; },
+            testing_support::ExpectModalWindow([&] { open(form); }, [](QWidget&) { return true; },
                                                [&](QWidget& window) {
                                                    QCoreApplication::processEvents();
                                                    ExpectWithinTheScreen(window, what);
