@@ -6,8 +6,8 @@
 
 #include "platform/Types.h"
 
-class QDialog;
 class QAbstractItemView;
+class QDialog;
 class QLabel;
 class QPlainTextEdit;
 class QString;
