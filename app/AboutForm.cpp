@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <algorithm>
 
+#include "app/MainRoutines.h"
 #include "app/WindowColors.h"
 #include "core/CommonTexts.h"
 #include "platform/qt/Panel.h"
@@ -24,6 +26,11 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     QPalette colors = ui->memoLicense->palette();
     colors.setColor(QPalette::Base, colors.color(QPalette::Button));
     ui->memoLicense->setPalette(colors);
+    // Wide enough for its longest line in any font: the licence reads without scrolling across.
+    int width = 0;
+    for (const QString& line : ui->memoLicense->toPlainText().split('\n'))
+        width = std::max(width, MemoWidthFor(*ui->memoLicense, line));
+    ui->memoLicense->setMinimumWidth(width);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &TAboutForm::btnCloseClick);
     connect(ui->lblMail, &platform::Label::clicked, this, &TAboutForm::lblMailClick);
 }

@@ -17,6 +17,9 @@ const char* const kNotCreatedText =
 const char* const kNotCreatedCaption = "Tworzenie kategorii";
 constexpr TColor kResetColor = 0xFFFFFF;
 constexpr TColor kResetTextColor = 0x000000;
+// Letters of average width the list shows whole at the window's default size: room for the
+// longer names a diary has, such as "Poprawa sprawdzianu z matematyki".
+constexpr int kShownNameLetters = 36;
 
 // The name edit shows what a category box will look like.
 void SetGroup(platform::Edit& name, platform::Panel& color, platform::Panel& textColor,
@@ -39,6 +42,7 @@ void RepaintSample(platform::Edit& name, const platform::Panel& color,
 TEventsCategoriesEditorForm::TEventsCategoriesEditorForm(TMainServices& main, QWidget* parent)
     : QDialog(parent), Main(main), ui(std::make_unique<Ui::TEventsCategoriesEditorForm>()) {
     ui->setupUi(this);
+    ui->lCategories->setMinimumWidth(ListWidthFor(*ui->lCategories, kShownNameLetters));
     // The modify group follows the list's item however it comes to be selected (a click, the
     // keyboard, or the program after a change or a deletion), so "Zmień właściwości" pressed
     // next writes back what the user sees. A click on the selected item refills it too.

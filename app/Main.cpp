@@ -147,8 +147,7 @@ void TMainForm::InitDateNames() {
 int TMainForm::LoadSettings(const std::string& path) {
     if (Options.LoadFromFile(path) != 0) {
         Options.OpenLastFile = 0;
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        move(screen.center() - rect().center());
+        CentreOnScreen();
         return -1;
     }
     // A position stored on a screen that is gone would leave the window out of reach.
@@ -159,10 +158,14 @@ int TMainForm::LoadSettings(const std::string& path) {
     if (onScreen) {
         move(Options.Left, Options.Top);
     } else {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        move(screen.center() - rect().center());
+        CentreOnScreen();
     }
     return 0;
+}
+
+void TMainForm::CentreOnScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(CentredPosition(screen.topLeft(), screen.size(), SettleShownSize(*this)));
 }
 
 int TMainForm::SaveSettings(const std::string& path) {

@@ -108,6 +108,7 @@ class TMainForm : public QMainWindow, public TMainServices {
     void CreatePopupMenus();
     void ConnectCommands();
     std::string SettingsPath() const;
+    void CentreOnScreen();
     void RefreshAfterFileCommand();
     // Shows a window centred over this one, creating it on first use; it is kept for the rest
     // of the run, so what it remembers between showings survives.

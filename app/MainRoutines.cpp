@@ -1,10 +1,15 @@
 #include "app/MainRoutines.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "core/CommonTexts.h"
 #include "platform/qt/ComboBox.h"
@@ -17,13 +22,18 @@ QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
             ownerPos.y() + ((ownerSize.height() - dialogSize.height()) >> 1)};
 }
 
+QSize SettleShownSize(QWidget& window) {
+    // Showing gives a window never sized its layout's size, and any window at least its
+    // layout's minimum; the platform adds the frame once the window exists.
+    window.ensurePolished();
+    if (window.layout() != nullptr) window.layout()->activate();
+    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+    window.winId();
+    return window.frameGeometry().size();
+}
+
 int ShowCentredModal(QDialog& form, QWidget& owner) {
-    // The layout may still grow the window to its minimum size on showing; settle the size
-    // first so that the window is centred as it will be shown.
-    form.ensurePolished();
-    if (form.layout() != nullptr) form.layout()->activate();
-    form.move(
-        CentredPosition(owner.pos(), owner.frameGeometry().size(), form.frameGeometry().size()));
+    form.move(CentredPosition(owner.pos(), owner.frameGeometry().size(), SettleShownSize(form)));
     return form.exec();
 }
 
@@ -83,6 +93,46 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
     marker.setGeometry(0, 0, fill.width(), fill.height());
     marker.setVisible(clamped > threshold);
     fill.SetColor(clamped > threshold ? above : atOrUnder);
+}
+
+void SetElidedText(QLabel& label, const std::string& text) {
+    // The label's font comes from its style sheet, its width from the layouts it stands in,
+    // which a hidden window has not run yet: from the window's down to the label's own.
+    label.ensurePolished();
+    std::vector<QWidget*> holders;
+    for (QWidget* holder = label.parentWidget(); holder != nullptr;
+         holder = holder->isWindow() ? nullptr : holder->parentWidget())
+        holders.push_back(holder);
+    for (auto holder = holders.rbegin(); holder != holders.rend(); ++holder)
+        if ((*holder)->layout() != nullptr) (*holder)->layout()->activate();
+    const QString whole = QString::fromStdString(text);
+    const QString shown =
+        label.fontMetrics().elidedText(whole, Qt::ElideRight, label.contentsRect().width());
+    label.setText(shown);
+    label.setToolTip(shown == whole ? QString() : whole);
+    label.setAccessibleName(shown == whole ? QString() : whole);
+}
+
+int MemoWidthFor(QPlainTextEdit& memo, const QString& line) {
+    memo.ensurePolished();
+    const int margin = static_cast<int>(std::ceil(memo.document()->documentMargin()));
+    return memo.fontMetrics().horizontalAdvance(line) + memo.cursorWidth() + 2 * margin +
+           2 * memo.frameWidth() + memo.verticalScrollBar()->sizeHint().width();
+}
+
+int MemoHeightFor(QPlainTextEdit& memo, int lines) {
+    memo.ensurePolished();
+    const int margin = static_cast<int>(std::ceil(memo.document()->documentMargin()));
+    return lines * memo.fontMetrics().lineSpacing() + 2 * margin + 2 * memo.frameWidth();
+}
+
+int ListWidthFor(QAbstractItemView& list, int letters) {
+    list.ensurePolished();
+    // An item's text keeps a margin on either side, as the style draws it.
+    const int textMargin =
+        list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return letters * list.fontMetrics().averageCharWidth() + 2 * textMargin +
+           2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
 }
 
 void SetFontColor(QWidget& widget, TColor color) {

@@ -6,8 +6,11 @@
 
 #include "platform/Types.h"
 
+class QAbstractItemView;
 class QDialog;
 class QLabel;
+class QPlainTextEdit;
+class QString;
 class QWidget;
 namespace platform {
 class ComboBox;
@@ -19,6 +22,8 @@ class Panel;
 // Where a dialog of `dialogSize` opens centred over an owner at `ownerPos` of `ownerSize`:
 // half the difference, rounded toward minus infinity when the dialog is the larger.
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
+// Gives the window now the size it will be shown at and returns that size with its frame.
+QSize SettleShownSize(QWidget& window);
 // Places the dialog centred over the owner, every time, and shows it modally.
 int ShowCentredModal(QDialog& form, QWidget& owner);
 
@@ -44,6 +49,20 @@ void SetBar(double value, double top, QWidget& container, platform::Panel& fill)
 // the image shows, at or under it the plain fill in the alarm colour shows.
 void SetBarWithMarker(double value, double top, QWidget& container, platform::Panel& fill,
                       QLabel& marker, double threshold, TColor above, TColor atOrUnder);
+
+// Shows as much of the text as the label's width holds, cut short with an ellipsis, so that a
+// long document text cannot widen its window; the whole text is then the label's hint and
+// its name for screen readers.
+void SetElidedText(QLabel& label, const std::string& text);
+
+// The width at which a memo shows the line unbroken beside its vertical scroll bar, and the
+// height at which it shows so many lines without scrolling, in the memo's own font.
+int MemoWidthFor(QPlainTextEdit& memo, const QString& line);
+int MemoHeightFor(QPlainTextEdit& memo, int lines);
+
+// The width at which a list shows whole items of so many letters of average width beside its
+// vertical scroll bar, in the list's own font.
+int ListWidthFor(QAbstractItemView& list, int letters);
 
 // The colour of a widget's text.
 void SetFontColor(QWidget& widget, TColor color);

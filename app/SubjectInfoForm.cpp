@@ -15,7 +15,7 @@ constexpr int kMenaceIconSize = 16;
 }  // namespace
 
 TSubjectInfoForm::TSubjectInfoForm(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TSubjectInfoForm>()) {
+    : QDialog(parent, Qt::Tool), ui(std::make_unique<Ui::TSubjectInfoForm>()) {
     ui->setupUi(this);
     ui->Panel1->SetColor(kNavy);
     ui->imgMenace->setPixmap(
@@ -47,7 +47,7 @@ void TSubjectInfoForm::ClearFields() {
 void TSubjectInfoForm::ShowSubject(TDataFile& document, int index) {
     TSubject& subject = *document.Subjects.Get(index);
     const TDocumentSettings& settings = document.Settings;
-    ui->lblName->setText(QString::fromStdString(subject.Name));
+    SetElidedText(*ui->lblName, subject.Name);
     ui->lblFinalMark->setText(QString::fromStdString(
         subject.FinalMark == kNoFinalMark ? "brak" : MarkSymbol(subject.FinalMark)));
     const double average = subject.Average(settings.MarksValues);

@@ -9,7 +9,7 @@
 #include "ui_SubjectsAddForm.h"
 
 TSubjectsAddForm::TSubjectsAddForm(TDataFile& dataFile, TMainServices& main, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, Qt::Tool),
       DataFile(dataFile),
       Main(main),
       ui(std::make_unique<Ui::TSubjectsAddForm>()) {

@@ -9,7 +9,7 @@
 #include "ui_SubjectsDeleteForm.h"
 
 TSubjectsDeleteForm::TSubjectsDeleteForm(TDataFile& dataFile, TMainServices& main, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, Qt::Tool),
       DataFile(dataFile),
       Main(main),
       ui(std::make_unique<Ui::TSubjectsDeleteForm>()) {

@@ -33,7 +33,9 @@ const char* const kDeleteQuestion = "Czy na pewno chcesz usunąć ten wpis z ter
 const char* const kDeleteCaption = "Kasowanie zdarzenia";
 const char* const kPreviewRule = "============================================";
 constexpr int kRowHeight = 16;
-constexpr int kPreviewHeight = 100;
+// The preview shows the subject, the category, the rule, a blank line and the description's
+// first line without scrolling.
+constexpr int kPreviewLines = 5;
 constexpr int kTodayMargin = 2;
 constexpr int kTodayLineHeight = 24;
 constexpr TColor kNameDaysColor = 0x000080;
@@ -58,6 +60,8 @@ TTimeTableForm::TTimeTableForm(TDataFile& dataFile, TMainServices& main,
     ui->lblSelectionType->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Image6->setAttribute(Qt::WA_TransparentForMouseEvents);
     SetFontColor(*ui->lblImieniny, kNameDaysColor);
+    // The rule stays on one line whatever the font.
+    ui->memoEventDesc->setMinimumWidth(MemoWidthFor(*ui->memoEventDesc, kPreviewRule));
     CreatePopupTools();
     ConnectHandlers();
     FormCreate();
@@ -317,8 +321,9 @@ void TTimeTableForm::checkEventDataVisibleClick() {
     const bool visible = ui->checkEventDataVisible->Checked();
     ui->panelEventData->setVisible(visible);
     // The bar has a fixed height in the layout; closed, only the bar remains.
-    ui->panelEvent->setFixedHeight(visible ? kPreviewHeight
-                                           : ui->panelEventDataBar->minimumHeight());
+    const int barHeight = ui->panelEventDataBar->minimumHeight();
+    ui->panelEvent->setFixedHeight(
+        visible ? barHeight + MemoHeightFor(*ui->memoEventDesc, kPreviewLines) : barHeight);
 }
 
 void TTimeTableForm::panelEventDataBarDblClick() {

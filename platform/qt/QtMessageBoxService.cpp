@@ -41,12 +41,34 @@ std::vector<ButtonChoice> ButtonsFor(unsigned flags) {
     }
 }
 
+// The box wraps its text at word boundaries only and cuts a word wider than itself; a long word
+// (a document's name for something, a path) may break after any of its letters instead, at
+// marks nobody sees.
+QString BreakableLongWords(const QString& text) {
+    constexpr qsizetype kLongWord = 20;
+    const QChar breakMark(0x200B);  // zero width space
+    QString result;
+    qsizetype wordStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text[i].isSpace()) continue;
+        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
+        for (qsizetype k = 0; k < word.size(); ++k) {
+            const bool within = k > 0 && !word[k].isLowSurrogate() && !word[k].isMark();
+            if (word.size() > kLongWord && within) result += breakMark;
+            result += word[k];
+        }
+        if (i < text.size()) result += text[i];
+        wordStart = i + 1;
+    }
+    return result;
+}
+
 }  // namespace
 
 int QtMessageBoxService::Show(const MessageRequest& request) {
     QMessageBox box(request.owned ? QApplication::activeWindow() : nullptr);
     box.setWindowTitle(QString::fromStdString(request.caption));
-    box.setText(QString::fromStdString(request.text));
+    box.setText(BreakableLongWords(QString::fromStdString(request.text)));
     box.setIcon(IconFor(request.flags));
 
     const std::vector<ButtonChoice> choices = ButtonsFor(request.flags);

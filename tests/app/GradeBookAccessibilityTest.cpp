@@ -15,6 +15,7 @@
 #include "app/SubjectsAddForm.h"
 #include "app/SubjectsDeleteForm.h"
 #include "core/DataFile.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/support/qt/FakeMainServices.h"
 
 namespace {
@@ -28,7 +29,7 @@ bool Reachable(const QWidget& control) {
 }
 
 // Every control a user can reach in the window has a name a screen reader can say.
-void ExpectNamedControls(QDialog& window) {
+void ExpectNamedControls(QWidget& window) {
     window.show();
     for (QWidget* control : window.findChildren<QWidget*>()) {
         // The window's own controls have names; the parts Qt builds inside them do not.
@@ -57,4 +58,8 @@ TEST(GradeBookAccessibilityTest, EveryWindowNamesItsControls) {
     for (QDialog* window :
          std::initializer_list<QDialog*>{&keypad, &add, &remove, &modify, &card, &marks, &finals})
         ExpectNamedControls(*window);
+}
+
+TEST_F(MainWindowTest, TheMainWindowNamesItsControls) {
+    ExpectNamedControls(Open());
 }

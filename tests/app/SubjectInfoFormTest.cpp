@@ -56,6 +56,26 @@ TEST_F(SubjectInfoFormTest, ShowsTheSubjectsCard) {
     });
 }
 
+TEST_F(SubjectInfoFormTest, ANameTooLongForTheHeaderIsCutShortWithTheWholeNameInItsHint) {
+    const std::string name = "Wychowanie" + std::string(290, 'W');
+    testing_support::AddSubject(document, name);
+    testing_support::AddSubject(document, "Fizyka");
+    ShowCard(0, [&](Ui::TSubjectInfoForm& ui) {
+        const QString shown = ui.lblName->text();
+        EXPECT_TRUE(shown.startsWith("Wychowanie")) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        EXPECT_LE(ui.lblName->fontMetrics().horizontalAdvance(shown),
+                  ui.lblName->contentsRect().width());
+        EXPECT_EQ(name, ui.lblName->toolTip().toStdString());
+        EXPECT_EQ(name, ui.lblName->accessibleName().toStdString());
+    });
+    // A name that fits is shown whole, with no hint left from the one before.
+    ShowCard(1, [](Ui::TSubjectInfoForm& ui) {
+        EXPECT_EQ("Fizyka", ui.lblName->text().toStdString());
+        EXPECT_TRUE(ui.lblName->toolTip().isEmpty());
+    });
+}
+
 TEST_F(SubjectInfoFormTest, ASubjectWithoutMarksIsEndangered) {
     testing_support::AddSubject(document, "Religia", {}, 0);
     ShowCard(0, [](Ui::TSubjectInfoForm& ui) {

@@ -5,7 +5,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -82,6 +84,25 @@ TEST(QtMessageBoxService, EscapeAndTheCloseBoxGiveTheLastButton) {
     EXPECT_EQ(service.Show({"?", "Kasowanie wpisów", mb::YesNo | mb::IconWarning}), answer::No);
     WhenOpen<QMessageBox>([](QMessageBox& box) { user_input::KeyPress(box, Qt::Key_Return); });
     EXPECT_EQ(service.Show({"?", "Quirvale 2", mb::YesNo | mb::IconQuestion}), answer::Yes);
+}
+
+TEST(QtMessageBoxService, AWordLongerThanTheBoxWrapsAndIsShownWhole) {
+    const QString question = "Czy napewno chcesz usunąć przedmiot Wychowanie" + QString(290, 'W') +
+                             " ?\nKrótkie słowa zostają całe.";
+    WhenOpen<QMessageBox>([&question](QMessageBox& box) {
+        const auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        EXPECT_LE(box.frameGeometry().width(), box.screen()->availableGeometry().width());
+        EXPECT_LE(label->minimumSizeHint().width(), label->width());
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+        QString shown = label->text();
+        EXPECT_TRUE(shown.contains("Krótkie słowa zostają całe."));
+        EXPECT_EQ(question, shown.remove(QChar(0x200B)));
+        Press(box, "Nie");
+    });
+    QtMessageBoxService service;
+    EXPECT_EQ(service.Show({question.toStdString(), "Quirvale 2", mb::YesNo | mb::IconQuestion}),
+              answer::No);
 }
 
 TEST(QtFileDialogService, SaveStartsInTheLastFolderAndAddsTheExtension) {
