@@ -27,10 +27,15 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     colors.setColor(QPalette::Base, colors.color(QPalette::Button));
     ui->memoLicense->setPalette(colors);
     // Wide enough for its longest line in any font: the licence reads without scrolling across.
-    int width = 0;
-    for (const QString& line : ui->memoLicense->toPlainText().split('\n'))
-        width = std::max(width, MemoWidthFor(*ui->memoLicense, line));
-    ui->memoLicense->setMinimumWidth(width);
+    const QStringList lines = ui->memoLicense->toPlainText().split('\n');
+    ui->memoLicense->ensurePolished();
+    const QFontMetrics metrics = ui->memoLicense->fontMetrics();
+    const auto longest =
+        std::max_element(lines.begin(), lines.end(), [&](const QString& a, const QString& b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+    if (longest != lines.end())
+        ui->memoLicense->setMinimumWidth(MemoWidthFor(*ui->memoLicense, *longest));
     connect(ui->btnClose, &QAbstractButton::clicked, this, &TAboutForm::btnCloseClick);
     connect(ui->lblMail, &platform::Label::clicked, this, &TAboutForm::lblMailClick);
 }

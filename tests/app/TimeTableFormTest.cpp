@@ -109,6 +109,16 @@ class TimeTableFormTest : public ::testing::Test {
         form.show();
         QApplication::sendPostedEvents();
     }
+    // Adds an event with this subject through "Dodaj" and checks the date the dialog offers.
+    void AddThroughTheDialog(TDateTime expectedDate, const QString& subject) {
+        testing_support::ExpectModal<TAddChangeEventForm>(
+            [this] { ui().btnAddEvent->click(); },
+            [&](TAddChangeEventForm& dialog) {
+                EXPECT_EQ(expectedDate, dialog.Ui().DatePicker->Date());
+                user_input::Type(*dialog.Ui().edSubject, subject);
+                dialog.Ui().btnOK->click();
+            });
+    }
 
     static constexpr int kRowHeight = 16;
     testing_support::FixedToday today;
@@ -231,13 +241,7 @@ TEST_F(TimeTableFormTest, TheCalendarRebuildsOnEveryNewDateAndAddUsesTheDateShow
     CalendarKey(Qt::Key_Right);
     EXPECT_EQ(3, Rows());
 
-    testing_support::ExpectModal<TAddChangeEventForm>(
-        [this] { ui().btnAddEvent->click(); },
-        [](TAddChangeEventForm& dialog) {
-            EXPECT_EQ(platform::EncodeDate(2005, 10, 5), dialog.Ui().DatePicker->Date());
-            user_input::Type(*dialog.Ui().edSubject, "Kino");
-            dialog.Ui().btnOK->click();
-        });
+    AddThroughTheDialog(platform::EncodeDate(2005, 10, 5), "Kino");
     EXPECT_EQ(4, Rows());
     EXPECT_NE(-1, RowOf("Kino"));
     EXPECT_EQ(1, main.modifiedCalls);
@@ -256,13 +260,7 @@ TEST_F(TimeTableFormTest, TurningTheCalendarsPageMovesTheDateShownAndAdded) {
     // shown.
     form.GoToDate(platform::EncodeDate(1, 1, 31));
     CalendarArrow("qt_calendar_prevmonth");
-    testing_support::ExpectModal<TAddChangeEventForm>(
-        [this] { ui().btnAddEvent->click(); },
-        [](TAddChangeEventForm& dialog) {
-            EXPECT_EQ(platform::EncodeDate(1, 1, 31), dialog.Ui().DatePicker->Date());
-            user_input::Type(*dialog.Ui().edSubject, "Kino");
-            dialog.Ui().btnOK->click();
-        });
+    AddThroughTheDialog(platform::EncodeDate(1, 1, 31), "Kino");
     EXPECT_EQ(2, Rows());
     EXPECT_EQ(1, RowOf("Kino"));
 }
@@ -293,12 +291,7 @@ TEST_F(TimeTableFormTest, ThePreviewFollowsTheSelectedRowWhenTheRowsChangeUnderI
     document.Settings.TimeTableFormRange = 1;
     Show();
     ClickRow(RowOf("Wycieczka"));
-    testing_support::ExpectModal<TAddChangeEventForm>([this] { ui().btnAddEvent->click(); },
-                                                      [](TAddChangeEventForm& dialog) {
-                                                          user_input::Type(*dialog.Ui().edSubject,
-                                                                           "Kino");
-                                                          dialog.Ui().btnOK->click();
-                                                      });
+    AddThroughTheDialog(ui().MonthCalendar->Date(), "Kino");
     EXPECT_EQ(SelectedSubject(), PreviewedSubject());
 
     // Changed behind the closed window, as the main window may change the document.
