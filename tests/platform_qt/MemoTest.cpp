@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <random>
 
@@ -69,6 +71,24 @@ TEST_F(MemoTest, AnInputMethodsTextKeepsWhatTheCodePageHolds) {
     QApplication::sendEvent(&memo, &event);
     EXPECT_EQ(memo.Text(), "aób");
     EXPECT_EQ(changes, 1);
+}
+
+TEST_F(MemoTest, PastedOrDroppedTextKeepsWhatTheCodePageHolds) {
+    QApplication::clipboard()->setText("a" + kForeign + "\rb");
+    memo.paste();
+    EXPECT_EQ(memo.Text(), "a\r\nb");
+    memo.SetText("");
+    QMimeData dragged;
+    dragged.setText("c" + kForeign);
+    const QPointF at(memo.viewport()->rect().center());
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &drop);
+    EXPECT_EQ(memo.Text(), "c");
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(MemoTest, AChangeThatBroughtOnlyWhatIsDroppedIsNoChange) {
