@@ -9,8 +9,8 @@
 
 namespace platform {
 
-// A multi-line edit whose text has Windows line breaks. SetText() takes CR LF, LF or a lone CR
-// as a line break, and Text() gives each break back as it was given: a text the user did not
+// A multi-line edit of a document's text. SetText() takes CR LF, LF or a lone CR as a line
+// break, and Text() gives each break back as it was given: a text the user did not
 // change comes back byte for byte, and an edit keeps every break outside what it changed; a
 // break the user makes is CR LF. Nothing is added after the last line. `changed()` follows
 // the user's edits only, never the program's. Tab moves the focus on, as in a dialog.
