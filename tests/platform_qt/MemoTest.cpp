@@ -38,10 +38,17 @@ class MemoTest : public ::testing::Test {
 };
 
 TEST_F(MemoTest, TheAccessibilityInterfacesValueKeepsWhatTheCodePageHolds) {
+    user_input::Type(memo, "q");
     accessible_actions::SetValue(memo, "m1\r\nm2" + kForeign);
     EXPECT_EQ(memo.Text(), "m1\r\nm2");
     EXPECT_EQ(memo.toPlainText(), "m1\nm2");
-    EXPECT_GT(changes, 0);
+    EXPECT_GT(changes, 1);
+    // The value replaces the text with its history, as the text edit's own setter does.
+    memo.undo();
+    EXPECT_EQ(memo.Text(), "m1\r\nm2");
+    user_input::Type(memo, "3");
+    memo.undo();
+    EXPECT_EQ(memo.Text(), "m1\r\nm2");
 }
 
 TEST_F(MemoTest, TextInsertedOrReplacedThroughTheAccessibilityInterfaceKeepsWhatTheCodePageHolds) {
@@ -71,12 +78,15 @@ TEST_F(MemoTest, AnInputMethodsTextKeepsWhatTheCodePageHolds) {
     QApplication::sendEvent(&memo, &event);
     EXPECT_EQ(memo.Text(), "aób");
     EXPECT_EQ(changes, 1);
+    user_input::Type(memo, "x");  // the caret stands after what was kept
+    EXPECT_EQ(memo.Text(), "aóxb");
 }
 
 TEST_F(MemoTest, PastedOrDroppedTextKeepsWhatTheCodePageHolds) {
     QApplication::clipboard()->setText("a" + kForeign + "\rb");
     memo.paste();
-    EXPECT_EQ(memo.Text(), "a\r\nb");
+    user_input::Type(memo, "!");
+    EXPECT_EQ(memo.Text(), "a\r\nb!");
     memo.SetText("");
     QMimeData dragged;
     dragged.setText("c" + kForeign);
@@ -88,7 +98,7 @@ TEST_F(MemoTest, PastedOrDroppedTextKeepsWhatTheCodePageHolds) {
     QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(memo.viewport(), &drop);
     EXPECT_EQ(memo.Text(), "c");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(MemoTest, AChangeThatBroughtOnlyWhatIsDroppedIsNoChange) {
@@ -187,8 +197,8 @@ TEST_F(MemoTest, AnAppendedLineKeepsTheStoredBreaks) {
     EXPECT_EQ(memo.Text(), "d");
 }
 
-// Random edits through the text edit's own cursor and keys, against a model of the text
-// with its breaks: every break outside an edit keeps its kind, every new one is CR LF.
+// Random edits through the text edit's cursor, keys and accessibility interface, against a model
+// of the text with its breaks: a break outside an edit keeps its kind, a new one is CR LF.
 TEST_F(MemoTest, RandomEditsKeepEveryBreakOutsideThem) {
     const std::vector<std::string> kinds = {"\r\n", "\n", "\r"};
     std::mt19937 random(20240315);
@@ -223,7 +233,7 @@ TEST_F(MemoTest, RandomEditsKeepEveryBreakOutsideThem) {
         const int length = pick(std::min(4, size - at));
         QTextCursor cursor(memo.document());
         cursor.setPosition(at);
-        switch (pick(4)) {
+        switch (pick(5)) {
             case 0: {
                 const QString put = pick(1) == 0 ? QString("\n") : QString("q\nr");
                 cursor.setPosition(at + length, QTextCursor::KeepAnchor);
@@ -246,6 +256,10 @@ TEST_F(MemoTest, RandomEditsKeepEveryBreakOutsideThem) {
                 memo.setTextCursor(cursor);
                 user_input::KeyPress(memo, Qt::Key_Backspace);
                 apply(at - 1, 1, "");
+                break;
+            case 4:
+                accessible_actions::InsertText(memo, at, "t" + kForeign + "\nu");
+                apply(at, 0, "t\nu");
                 break;
             default:
                 memo.setTextCursor(cursor);
