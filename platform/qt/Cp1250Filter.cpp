@@ -3,15 +3,12 @@
 #include "platform/Cp1250.h"
 
 namespace platform {
-namespace {
 
 bool FitsCp1250(char32_t character) {
     if (character < 0x80) return true;
     // The conversion writes "?" for what the code page lacks.
     return Utf8ToCp1250(QString::fromUcs4(&character, 1).toStdString()) != "?";
 }
-
-}  // namespace
 
 QString KeepCp1250(const QString& text) {
     bool fits = true;

@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// Whether code page 1250 holds the character.
+bool FitsCp1250(char32_t character);
+
 // The text with every character that code page 1250 cannot hold left out: what a field keeps
 // is then what the document file stores, never a "?" in its place.
 QString KeepCp1250(const QString& text);

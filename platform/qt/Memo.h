@@ -2,16 +2,21 @@
 
 #include <QPlainTextEdit>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Controls.h"
 
 namespace platform {
 
-// A multi-line edit whose text has Windows line breaks: Text() joins the lines with CR LF and
-// adds none after the last; SetText() takes CR LF, LF or a lone CR as a line break. `changed()`
-// follows the user's edits only, never the program's. Tab moves the focus on, as in a dialog;
-// characters code page 1250 cannot hold are refused, typed or pasted.
+// A multi-line edit of a document's text. SetText() takes CR LF, LF or a lone CR as a line
+// break, and Text() gives each break back as it was given: a text the user did not
+// change comes back byte for byte, and an edit keeps every break outside what it changed; a
+// break the user makes is CR LF. Nothing is added after the last line. `changed()` follows
+// the user's edits only, never the program's. Tab moves the focus on, as in a dialog.
+// Characters code page 1250 cannot hold are dropped from every change the program does not
+// make itself, however it comes: typing, input methods, pasting, dropping, and the
+// accessibility interface (as on-screen keyboards and voice control set it).
 class Memo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
   public:
@@ -32,14 +37,24 @@ class Memo : public QPlainTextEdit, public TextControl {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
+    void ContentsChange(int position, int removed, int added);
+    void FollowLineBreaks(int position, int added);
     void TextChanged();
+    bool DropWhatTheCodePageLacks(int from, int to);
+    void ReplaceDifference(const QString& wanted);
     QString PlainText() const;
 
     bool programmatic_ = false;
+    // The break that ends each paragraph of the document but the last.
+    std::vector<std::string_view> breaks_;
+    // What the user's change put into the document, from the text edit's change notices up
+    // to its textChanged; empty when `changeFrom_` is -1.
+    int changeFrom_ = -1;
+    int changeTo_ = -1;
+    bool changeRemoved_ = false;
 };
 
 }  // namespace platform

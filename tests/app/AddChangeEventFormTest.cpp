@@ -12,6 +12,7 @@
 #include "platform/qt/Memo.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
 #include "ui_AddChangeEventForm.h"
@@ -213,6 +214,37 @@ TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
     ASSERT_TRUE(changed);
     EXPECT_EQ("Nowy temat", event->Subject);
     EXPECT_EQ("Linia\r\nDruga", event->Description);
+}
+
+TEST_F(AddChangeEventFormTest, AChangeOfTheSubjectKeepsTheDescriptionByteForByte) {
+    TClEvent* event =
+        testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "x\ny\rz");
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        user_input::Type(*dialog.Ui().edSubject, "!");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(changed);
+    EXPECT_EQ("Temat!", event->Subject);
+    EXPECT_EQ("x\ny\rz", event->Description);
+}
+
+TEST_F(AddChangeEventFormTest,
+       ADescriptionPutInThroughTheAccessibilityInterfaceKeepsToTheCodePage) {
+    const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
+        accessible_actions::SetValue(*dialog.Ui().memoDesc, QString::fromUtf8("o 8😀:00\nsala"));
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    TClEvent* event = Day(2005, 10, 3)->GetEvent(0);
+    EXPECT_EQ("o 8:00\r\nsala", event->Description);
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        accessible_actions::InsertText(*dialog.Ui().memoDesc, 0, QString::fromUtf8("中Ж"));
+        EXPECT_EQ(0, dialog.Modified);  // nothing was kept, so nothing changed
+        accessible_actions::InsertText(*dialog.Ui().memoDesc, 0, QString::fromUtf8("Ż中"));
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(changed);
+    EXPECT_EQ("Żo 8:00\r\nsala", event->Description);
 }
 
 TEST_F(AddChangeEventFormTest, LongSubjectAndCategorySurviveAChangeOfTheDescription) {

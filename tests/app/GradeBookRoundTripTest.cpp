@@ -10,6 +10,7 @@
 #include "platform/qt/StringGrid.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
 #include "ui_AddMarkForm.h"
@@ -100,4 +101,50 @@ TEST_F(MainWindowTest, AGradeBookEditedThroughTheWindowsSavesAsBuiltInCode) {
     ASSERT_EQ(0, reloaded.LoadFromFile(edited));
     ASSERT_EQ(0, reloaded.SaveToFile(again));
     EXPECT_EQ(testing_support::ReadBytes(edited), testing_support::ReadBytes(again));
+}
+
+// The file holds what the memos show: a comment set through the accessibility interface loses
+// only what the file cannot hold, and changing only the teacher keeps a comment byte for byte.
+TEST_F(MainWindowTest, CommentsAreSavedAsTheMemosShowThem) {
+    TDataFile stored;
+    testing_support::MakeNew(stored);
+    testing_support::AddSubject(stored, "Polski", {}, 1, kNoFinalMark, "Nowak", "x\ny\rz");
+    const std::string path = programDir.File("szkola.ocn");
+    ASSERT_EQ(0, stored.SaveToFile(path));
+    TMainForm& form = Open();
+    form.show();
+    files.ExpectOpen(path);
+    ui().mOpen->trigger();
+
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Polski?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectModifyForm>([&] { ui().mSubjectModify->trigger(); },
+                                                     [](TSubjectModifyForm& dialog) {
+                                                         platform::Edit& teacher =
+                                                             *dialog.Ui().edTeacher;
+                                                         teacher.setFocus();
+                                                         teacher.end(false);
+                                                         user_input::Type(teacher, "a");
+                                                         dialog.Ui().btnModify->click();
+                                                         dialog.Ui().btnExit->click();
+                                                     });
+    boxes.Expect("Czy napewno chesz dodać przedmiot Fizyka ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectsAddForm>([&] { ui().mSubjectAdd->trigger(); },
+                                                   [](TSubjectsAddForm& dialog) {
+                                                       dialog.Ui().editName->setText("Fizyka");
+                                                       accessible_actions::SetValue(
+                                                           *dialog.Ui().memoComment,
+                                                           QString::fromUtf8("m1\r\nm2😀中Ж"));
+                                                       dialog.Ui().btnAddSubject->click();
+                                                       dialog.Ui().btnExit->click();
+                                                   });
+    ui().mSave->trigger();
+
+    TDataFile reloaded;
+    ASSERT_EQ(0, reloaded.LoadFromFile(path));
+    ASSERT_EQ(2, reloaded.Subjects.Count);
+    EXPECT_EQ("Nowaka", reloaded.Subjects.Get(0)->Teacher);
+    EXPECT_EQ("x\ny\rz", reloaded.Subjects.Get(0)->Comment);
+    EXPECT_EQ("m1\r\nm2", reloaded.Subjects.Get(1)->Comment);
 }

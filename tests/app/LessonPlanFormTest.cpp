@@ -7,6 +7,7 @@
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -101,6 +102,24 @@ TEST_F(LessonPlanTest, AnInsertedSubjectIsTheLastLineAndIsApplied) {
     EXPECT_EQ("", Status());
     EXPECT_EQ("Polski\r\nFizyka\r\nHistoria", document.LessonPlan.Days[0]);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(LessonPlanTest, AnInsertedSubjectKeepsTheDaysStoredBreaks) {
+    document.LessonPlan.Days[2] = "x\ny\rz";
+    Pick(*ui().cbDay, 2);
+    Pick(*ui().cbInsert, 0);
+    ui().btnApply->click();
+    EXPECT_EQ("x\ny\rz\r\nBiologia", document.LessonPlan.Days[2]);
+}
+
+TEST_F(LessonPlanTest, TextPutInThroughTheAccessibilityInterfaceKeepsToTheCodePage) {
+    accessible_actions::InsertText(*ui().mmPlan, 0, QString::fromUtf8("😀"));
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    EXPECT_EQ("", Status());  // nothing was kept, so nothing changed
+    accessible_actions::InsertText(*ui().mmPlan, 0, QString::fromUtf8("WF😀中\n"));
+    EXPECT_EQ("Zmodyfikowany", Status());
+    ui().btnApply->click();
+    EXPECT_EQ("WF\r\nPolski\r\nFizyka", document.LessonPlan.Days[0]);
 }
 
 TEST_F(LessonPlanTest, ApplyWithoutChangesStoresNothing) {

@@ -109,6 +109,25 @@ TEST_F(StudentDataTest, ALongSurnameSurvivesAChangeOfTheComment) {
     EXPECT_TRUE(document.Student.Surname == surname);
 }
 
+TEST_F(StudentDataTest, ChangingAnotherFieldKeepsTheCommentByteForByte) {
+    document.Student.Comment = "x\ny\rz";
+    form.show();
+    user_input::Type(*ui().editStudentName, "x");
+    ui().btnOK->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ("x\ny\rz", document.Student.Comment);
+}
+
+TEST_F(StudentDataTest, ACommentSetThroughTheAccessibilityInterfaceShowsWhatIsStored) {
+    form.show();
+    accessible_actions::SetValue(*ui().memoComment, QString::fromUtf8("Zoo😀\nż中"));
+    EXPECT_EQ(ui().memoComment->toPlainText(), QString::fromUtf8("Zoo\nż"));
+    ui().btnOK->click();
+    EXPECT_EQ("Zoo\r\nż", document.Student.Comment);
+    form.show();
+    EXPECT_EQ("Zoo\r\nż", ui().memoComment->Text());
+}
+
 TEST_F(StudentDataTest, CancelStoresNothing) {
     form.show();
     user_input::Type(*ui().editStudentName, "x");

@@ -11,6 +11,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -81,6 +82,39 @@ TEST_F(SubjectModifyFormTest, YesStoresTheFieldsAndKeepsTheMarks) {
     EXPECT_EQ(0, ui().cbSubjects->ItemIndex());
     EXPECT_EQ("Język polski", ui().cbSubjects->itemText(0).toStdString());
     EXPECT_EQ("Język polski", ui().editNewName->Text());
+}
+
+TEST_F(SubjectModifyFormTest, ChangingOnlyTheTeacherKeepsTheCommentByteForByte) {
+    document.Subjects.Get(0)->Comment = "x\ny\rz\r\n";
+    main.currentSubject = 0;
+    form.show();
+    ui().edTeacher->setFocus();
+    ui().edTeacher->end(false);
+    user_input::Type(*ui().edTeacher, "a");
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Polski?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnModify->click();
+    EXPECT_EQ("Nowaka", document.Subjects.Get(0)->Teacher);
+    EXPECT_EQ("x\ny\rz\r\n", document.Subjects.Get(0)->Comment);
+    // An edit of the comment keeps the breaks outside it.
+    ui().memoComment->moveCursor(QTextCursor::End);
+    user_input::Type(*ui().memoComment, "!");
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Polski?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnModify->click();
+    EXPECT_EQ("x\ny\rz\r\n!", document.Subjects.Get(0)->Comment);
+}
+
+TEST_F(SubjectModifyFormTest, ACommentSetThroughTheAccessibilityInterfaceKeepsToTheCodePage) {
+    main.currentSubject = 1;
+    form.show();
+    accessible_actions::SetValue(*ui().memoComment, QString::fromUtf8("m1\r\nm2😀中Ж"));
+    EXPECT_EQ("m1\r\nm2", ui().memoComment->Text());
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Religia?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnModify->click();
+    EXPECT_EQ("m1\r\nm2", document.Subjects.Get(1)->Comment);
+    EXPECT_EQ("m1\r\nm2", ui().memoComment->Text());
 }
 
 TEST_F(SubjectModifyFormTest, NoChangesNothing) {

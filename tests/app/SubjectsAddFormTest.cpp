@@ -7,6 +7,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -105,6 +106,20 @@ TEST_F(SubjectsAddFormTest, TypedTextsKeepToWhatTheDocumentFileCanHold) {
     EXPECT_EQ("Żaba x", document.Subjects.Get(0)->Name);
     EXPECT_EQ("Ćma €", document.Subjects.Get(0)->Teacher);
     EXPECT_EQ("łyżwy ", document.Subjects.Get(0)->Comment);
+}
+
+// As an on-screen keyboard or voice control puts them in: what the file cannot hold is dropped
+// from the screen as from the subject, and the comment's line break stays CR LF.
+TEST_F(SubjectsAddFormTest, TextsPutInThroughTheAccessibilityInterfaceKeepToTheCodePage) {
+    accessible_actions::ReplaceText(*ui().editName, QString::fromUtf8("Fizyka😀"));
+    accessible_actions::SetValue(*ui().memoComment, QString::fromUtf8("m1\r\nm2😀中Ж"));
+    accessible_actions::InsertText(*ui().memoComment, 0, QString::fromUtf8("Ж→"));
+    EXPECT_EQ("m1\r\nm2", ui().memoComment->Text());
+    boxes.Expect("Czy napewno chesz dodać przedmiot Fizyka ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnAddSubject->click();
+    ASSERT_EQ(1, document.Subjects.Count);
+    EXPECT_EQ("m1\r\nm2", document.Subjects.Get(0)->Comment);
 }
 
 TEST_F(SubjectsAddFormTest, ExitClosesWithoutAsking) {

@@ -40,10 +40,10 @@ TEST(Edit, EnterAndExitFollowFocusMovesBetweenControlsOnly) {
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
 }
 
-TEST(Memo, TextHasCrLfBetweenLinesOnly) {
+TEST(Memo, TextHasTheGivenBreaksBetweenLinesOnly) {
     Memo memo;
     memo.SetText("Matematyka\r\nFizyka\nChemia");
-    EXPECT_EQ(memo.Text(), "Matematyka\r\nFizyka\r\nChemia");
+    EXPECT_EQ(memo.Text(), "Matematyka\r\nFizyka\nChemia");
     EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"Matematyka", "Fizyka", "Chemia"}));
     memo.SetText("a\r\n\r\nb\u00A0c\r\n");  // a non-breaking space stays one
     EXPECT_EQ(memo.Text(), "a\r\n\r\nb\u00A0c\r\n");

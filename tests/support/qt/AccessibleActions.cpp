@@ -38,4 +38,18 @@ void ReplaceText(QWidget& edit, const QString& text) {
     editable->replaceText(0, accessible->textInterface()->characterCount(), text);
 }
 
+void InsertText(QWidget& edit, int offset, const QString& text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&edit);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+    ASSERT_NE(editable, nullptr);
+    editable->insertText(offset, text);
+}
+
+void SetValue(QWidget& edit, const QString& text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&edit);
+    ASSERT_NE(accessible, nullptr);
+    accessible->setText(QAccessible::Value, text);
+}
+
 }  // namespace accessible_actions

@@ -14,5 +14,9 @@ void Toggle(QWidget& control);
 void ToggleItem(QWidget& view, int row, int column = 0);
 // Replaces the whole text of an edit, as an on-screen keyboard or dictation does.
 void ReplaceText(QWidget& edit, const QString& text);
+// Inserts a text at a character offset, as an on-screen keyboard does.
+void InsertText(QWidget& edit, int offset, const QString& text);
+// Sets the edit's value, as voice control does.
+void SetValue(QWidget& edit, const QString& text);
 
 }  // namespace accessible_actions
