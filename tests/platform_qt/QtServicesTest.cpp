@@ -14,12 +14,15 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 
 #include "platform/qt/QtServices.h"
@@ -199,6 +202,40 @@ TEST(QtFileDialogService, ADocumentSaveAsksBeforeReplacingAFileAndNoGoesBackToTh
     });
     EXPECT_EQ(QtFileDialogService().Run(dialog), existing.toStdString());
     EXPECT_EQ(asked.size(), 3);
+}
+
+TEST(QtFileDialogService, TheReplaceQuestionIsQtsOwnInThePolishOfQt) {
+    QTranslator polish;
+    if (!polish.load(QLocale(QLocale::Polish, QLocale::Poland), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        GTEST_SKIP() << "Qt's Polish translations are not installed";
+    QCoreApplication::installTranslator(&polish);
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("plan.ocn"), "stary dokument");
+    FileDialog dialog = DocumentSaveDialog(folder);
+    QStringList asked;
+    QStringList buttons;
+    WhenOpen<QFileDialog>([&](QFileDialog& box) {
+        for (const QString& name : {QString("plan.ocn"), QString("plan")}) {
+            QTimer reading;
+            reading.setSingleShot(true);
+            QObject::connect(&reading, &QTimer::timeout, [&buttons] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(question, nullptr);
+                for (QAbstractButton* button : question->buttons())
+                    buttons << button->text().remove('&');
+            });
+            reading.start(0);
+            SaveAs(box, name, QMessageBox::No, asked);
+        }
+        box.reject();
+    });
+    EXPECT_FALSE(QtFileDialogService().Run(dialog).has_value());
+    QCoreApplication::removeTranslator(&polish);
+    const QString expected = "plan.ocn już istnieje.\nCzy chcesz go zastąpić?";
+    EXPECT_EQ(asked.join("|").toStdString(), (expected + "|" + expected).toStdString());
+    buttons.sort();
+    EXPECT_EQ(buttons.join(" ").toStdString(), "Nie Nie Tak Tak");
 }
 
 TEST(QtFileDialogService, ADocumentSaveAsksNothingForANewName) {
