@@ -85,7 +85,8 @@ void TLessonPlanHTMLForm::FormShow() {
 
 void TLessonPlanHTMLForm::btnSavePlanClick() {
     if (!SaveDialog.Execute()) return;
-    SaveReportFile(SaveDialog.FileName(), WriteLessonPlanPage(document.LessonPlan, options));
+    if (SaveReportFile(SaveDialog.FileName(), WriteLessonPlanPage(document.LessonPlan, options)))
+        SaveDialog.RememberFolder();
 }
 
 void TLessonPlanHTMLForm::btnDefaultSettingsClick() {

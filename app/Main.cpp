@@ -57,7 +57,8 @@ constexpr int kTimeTableRowHeight = 16;
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       OpenDialog(platform::FileDialogKind::Open, kDocumentFilter, kDocumentExtension),
-      SaveDialog(platform::FileDialogKind::Save, kDocumentFilter, kDocumentExtension),
+      SaveDialog(platform::FileDialogKind::Save, kDocumentFilter, kDocumentExtension,
+                 platform::ExistingFile::AskFirst),
       ui(std::make_unique<Ui::TMainForm>()) {
     Q_INIT_RESOURCE(quirvale);
     ui->setupUi(this);

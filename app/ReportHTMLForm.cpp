@@ -53,7 +53,8 @@ void TReportHTMLForm::FormShow() {
 
 void TReportHTMLForm::btnSaveReportClick() {
     if (!SaveDialog.Execute()) return;
-    SaveReportFile(SaveDialog.FileName(), WriteHtmlReport(document, options));
+    if (SaveReportFile(SaveDialog.FileName(), WriteHtmlReport(document, options)))
+        SaveDialog.RememberFolder();
 }
 
 void TReportHTMLForm::btnDefaultSettingsClick() {

@@ -38,7 +38,8 @@ void TReportTXTForm::FormShow() {
 
 void TReportTXTForm::btnSaveReportClick() {
     if (!SaveDialog.Execute()) return;
-    SaveReportFile(SaveDialog.FileName(), WriteTextReport(document, content));
+    if (SaveReportFile(SaveDialog.FileName(), WriteTextReport(document, content)))
+        SaveDialog.RememberFolder();
 }
 
 void TReportTXTForm::btnDefaultSettingsClick() {

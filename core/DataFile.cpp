@@ -102,7 +102,7 @@ std::int32_t TDataFile::Open(platform::FileDialog& openDialog, platform::FileDia
     if (!openDialog.Execute()) return 2;
     if (Close(saveDialog) == 2) return 2;
     // A file that cannot be read leaves the cleared document; the command still succeeded.
-    LoadFromFile(openDialog.FileName());
+    if (LoadFromFile(openDialog.FileName()) == 0) openDialog.RememberFolder();
     return 0;
 }
 
@@ -116,7 +116,10 @@ std::int32_t TDataFile::Save(platform::FileDialog& saveDialog) {
 std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
     if (!saveDialog.Execute()) return 2;
     const std::int32_t saved = SaveToFile(saveDialog.FileName());
-    if (saved != 0) ReportSaveFailure(saveDialog.FileName());
+    if (saved == 0)
+        saveDialog.RememberFolder();
+    else
+        ReportSaveFailure(saveDialog.FileName());
     return saved;
 }
 

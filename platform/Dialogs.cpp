@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/Files.h"
+
 namespace platform {
 namespace {
 
@@ -44,6 +46,10 @@ bool FileDialog::Execute() {
     if (!chosen) return false;
     fileName_ = *chosen;
     return true;
+}
+
+void FileDialog::RememberFolder() {
+    folder_ = ExtractFilePath(fileName_);
 }
 
 bool ColorDialog::Execute() {

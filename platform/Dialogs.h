@@ -46,6 +46,10 @@ class MessageBoxService {
 
 enum class FileDialogKind { Open, Save };
 
+// What a save dialog does when the user chooses a file that exists: a document is not
+// replaced without a question, a written report or page is.
+enum class ExistingFile { Replace, AskFirst };
+
 class FileDialog;
 
 class FileDialogService {
@@ -73,27 +77,39 @@ std::unique_ptr<ColorDialogService> SetColorDialogService(std::unique_ptr<ColorD
 int MessageBox(const std::string& text, const std::string& caption, unsigned flags,
                bool owned = true);
 
-// An open or save dialog: its filter ("Opis|*.ext"), default extension (".ext") and the
-// path chosen last.
+// An open or save dialog: its filter ("Opis|*.ext"), default extension (".ext"), whether it
+// asks before replacing a file, the path chosen last and the folder it opens in.
 class FileDialog {
   public:
-    FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt)
-        : kind_(kind), filter_(std::move(filter)), defaultExt_(std::move(defaultExt)) {}
+    FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt,
+               ExistingFile existing = ExistingFile::Replace)
+        : kind_(kind),
+          filter_(std::move(filter)),
+          defaultExt_(std::move(defaultExt)),
+          existing_(existing) {}
 
     // Runs the dialog; true when the user chose a file, whose path FileName() then holds.
     bool Execute();
+    // Makes the folder of the chosen file the one the next run opens in. Called once a save
+    // or open there succeeded: a folder where one failed (say /proc) is not gone back to.
+    void RememberFolder();
 
     FileDialogKind Kind() const { return kind_; }
     const std::string& Filter() const { return filter_; }
     const std::string& DefaultExt() const { return defaultExt_; }
+    bool AsksBeforeReplacing() const { return existing_ == ExistingFile::AskFirst; }
     const std::string& FileName() const { return fileName_; }
     void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
+    // Empty until a folder was remembered: the dialog then opens where the system puts it.
+    const std::string& Folder() const { return folder_; }
 
   private:
     FileDialogKind kind_;
     std::string filter_;
     std::string defaultExt_;
+    ExistingFile existing_;
     std::string fileName_;
+    std::string folder_;
 };
 
 // A colour dialog. The program never presets it, so each run opens on the colour last

@@ -85,10 +85,32 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? "." : folder;
 }
 
-mode_t NewFileMode() {
+// Where the system does not tell the umask (no /proc, or a kernel older than 4.7): the one the
+// program started with, learned before any thread could make a file.
+const mode_t kUmaskAtStart = [] {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
+}();
+
+// The umask, read without setting it: setting it, even back at once, would give a file that
+// another thread (Qt has several) makes meanwhile the wrong mode.
+mode_t CurrentUmask() {
+    std::vector<std::uint8_t> status;
+    if (!ReadWholeFile("/proc/self/status", status)) return kUmaskAtStart;
+    const std::string_view text(reinterpret_cast<const char*>(status.data()), status.size());
+    constexpr std::string_view kField = "\nUmask:\t";
+    const std::size_t field = text.find(kField);
+    if (field == std::string_view::npos) return kUmaskAtStart;
+    const char* digits = text.data() + field + kField.size();
+    unsigned mask = 0;
+    const auto [stop, error] = std::from_chars(digits, text.data() + text.size(), mask, 8);
+    if (error != std::errc() || stop == digits || mask > 0777) return kUmaskAtStart;
+    return static_cast<mode_t>(mask);
+}
+
+mode_t NewFileMode() {
+    return 0666 & ~CurrentUmask();
 }
 
 std::string TemporaryName(const std::string& folder, int attempt) {
@@ -154,15 +176,24 @@ bool ProcessRuns(pid_t pid) {
     return ::kill(pid, 0) == 0 || errno != ESRCH;
 }
 
-// Removes the temporary files of saves killed between naming their file and the rename.
-// A running process's file may belong to a save under way and stays.
+// True for what a save of this user's may have left: a plain file of the user's with no
+// other name. A folder, a link or another user's file named so is not the save's to remove.
+bool IsOwnPlainFile(int folder, const char* name) {
+    struct stat info {};
+    return ::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+           info.st_nlink == 1 && info.st_uid == ::geteuid();
+}
+
+// Removes the temporary files of this user's saves killed between naming their file and the
+// rename. A running process's file may belong to a save under way and stays.
 void RemoveLeftovers(const std::string& folder) {
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) return;
     std::vector<std::string> left;
     while (const dirent* entry = ::readdir(listing)) {
         const std::optional<pid_t> owner = TemporaryOwner(entry->d_name);
-        if (owner && !ProcessRuns(*owner)) left.emplace_back(entry->d_name);
+        if (owner && !ProcessRuns(*owner) && IsOwnPlainFile(::dirfd(listing), entry->d_name))
+            left.emplace_back(entry->d_name);
     }
     for (const std::string& name : left) ::unlinkat(::dirfd(listing), name.c_str(), 0);
     ::closedir(listing);
@@ -361,7 +392,9 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
     }
     const std::string folder = FolderOf(target);
-    if (exists && ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+    // A new file under the name would leave the file's other names with the old bytes.
+    if (exists && (existing.st_nlink > 1 ||
+                   ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0))
         return RewriteInPlace(target, write);
     RemoveLeftovers(folder);
 
@@ -374,13 +407,22 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
         if (fd < 0) return false;
     }
 
-    DescriptorSink sink(fd);
-    ByteWriter writer(sink);
-    write(writer);
-    bool ok = !writer.Failed();
+    bool ok = false;
+    try {
+        DescriptorSink sink(fd);
+        ByteWriter writer(sink);
+        write(writer);
+        ok = !writer.Failed();
+    } catch (const std::bad_alloc&) {
+        // A failed save like any other: the old file stays, and so does the program.
+    }
     if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
-        // Kept where the user may (root, or a group of the user's); a save does not fail on it.
-        [[maybe_unused]] const int kept = ::fchown(fd, existing.st_uid, existing.st_gid);
+        // Owner and group where the user may (root); else the group alone, where the user is
+        // in it, so that the others of the group can still save the file. A save does not
+        // fail on either.
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+            [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+        }
     }
     ok = ok && ::fchmod(fd, exists ? existing.st_mode & 07777 : NewFileMode()) == 0;
     ok = ok && Calls().SyncFile(fd) == 0;
@@ -389,10 +431,12 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
         ok = !temporary.empty();
     }
     ok = ::close(fd) == 0 && ok;
-    ok = ok && Calls().Rename(temporary, target) == 0;
-    if (!ok) {
+    const bool renamed = ok && Calls().Rename(temporary, target) == 0;
+    // In a sticky folder (as /tmp) only the file's owner may rename over it.
+    const bool refused = ok && !renamed && exists && (errno == EPERM || errno == EACCES);
+    if (!renamed) {
         if (!temporary.empty()) ::unlink(temporary.c_str());
-        return false;
+        return refused && RewriteInPlace(target, write);
     }
     SyncFolder(folder);
     return true;

@@ -67,19 +67,23 @@ std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls);
 
 // Writes a file so that the previous one is never lost: `write` fills an unnamed file in the
 // same folder, which is flushed to disk, given a name and renamed over `path` only when every
-// byte was written; the folder is then flushed too. The file keeps the permission bits (and,
-// where allowed, the owner) of the one it replaces; a symbolic link at `path` is written
-// through to the file it names. A file the user may not write is refused.
+// byte was written; the folder is then flushed too. The file keeps the permission bits and,
+// where allowed, the owner and group of the one it replaces (the group alone where the owner
+// cannot be kept); a symbolic link at `path` is written through to the file it names. A file
+// the user may not write is refused. Memory running out while `write` runs fails the save.
 //
 // True once the new file is at `path`, false while the old one is: a folder that fails to
 // flush after the rename does not undo a save, as the name already leads to the new file
 // and a crash can bring back no more than the whole old one.
 //
 // A save killed between naming its file and the rename leaves a hidden
-// ".quirvale-<pid>-<n>" file; the next save in that folder removes those whose process no
-// longer runs.
+// ".quirvale-<pid>-<n>" file; the next save of the same user in that folder removes those
+// whose process no longer runs, where they are plain files of that user's with one name.
 //
-// Where the folder may not be written but the file may, the file is rewritten in place: the
+// Where the folder may not be written but the file may, where the file has other names (hard
+// links, which are to see the new bytes too), and where the rename over it is refused (in a
+// sticky folder such as /tmp, a file of another user's), the file is rewritten in place (a
+// refused rename runs `write` a second time for it): the
 // old and the new bytes are both held in memory and room for the new ones is reserved
 // before the first old byte changes, so a full disk fails the save with the old file
 // untouched; a write that fails even so puts the old bytes back. Such a rewrite is not

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeDatabase>
 #include <algorithm>
 #include <vector>
 
@@ -13,6 +16,63 @@ bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
+
+// Icons and types told from a file's name and kind alone. Qt's own provider reads the first
+// bytes of a file whose name does not tell its type, and a read that never ends (/proc/kmsg),
+// or a slow network folder, then holds the dialog up for good.
+class NameOnlyIconProvider final : public QFileIconProvider {
+  public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isRoot()) return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override {
+        // Other kinds are told from what the folder listing says of them.
+        if (!info.isFile()) return QFileIconProvider::type(info);
+        const QMimeType mime =
+            QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+};
+
+// A file dialog that, where it asks before replacing a file, asks about the file the save
+// will replace: a name typed without an extension gets the default one, and Qt would ask
+// about the name as typed.
+class FileDialogBox final : public QFileDialog {
+  public:
+    FileDialogBox(QWidget* parent, const FileDialog& dialog)
+        : QFileDialog(parent), dialog_(dialog) {}
+
+  protected:
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (dialog_.AsksBeforeReplacing() && chosen.size() == 1 &&
+            !QFileInfo(chosen.front()).isDir()) {
+            const QString saved = QString::fromStdString(
+                WithDefaultExtension(chosen.front().toStdString(), dialog_.DefaultExt()));
+            if (saved != chosen.front()) {
+                if (!QFileInfo::exists(saved) || ReplaceConfirmed(saved)) QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    // Qt's own question, in the words (and language) it asks it in.
+    bool ReplaceConfirmed(const QString& path) {
+        const QString question =
+            QCoreApplication::translate("QFileDialog",
+                                        "%1 already exists.\nDo you want to replace it?")
+                .arg(QFileInfo(path).fileName());
+        return QMessageBox::warning(this, windowTitle(), question,
+                                    QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No) == QMessageBox::Yes;
+    }
+
+    const FileDialog& dialog_;
+};
 
 }  // namespace
 
@@ -48,15 +108,18 @@ std::string WithDefaultExtension(const std::string& path, const std::string& def
 }
 
 std::optional<std::string> QtFileDialogService::Run(const FileDialog& dialog) {
-    QFileDialog box(QApplication::activeWindow());
+    // Made before the dialog: its file model asks the provider until it is gone.
+    NameOnlyIconProvider icons;
+    FileDialogBox box(QApplication::activeWindow(), dialog);
+    // The desktop's own dialog would choose its icons and word its questions itself.
+    box.setOption(QFileDialog::DontUseNativeDialog, true);
+    box.setIconProvider(&icons);
     const bool save = dialog.Kind() == FileDialogKind::Save;
     box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    box.setOption(QFileDialog::DontConfirmOverwrite, true);
+    box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.AsksBeforeReplacing());
     box.setNameFilter(QString::fromStdString(QtNameFilters(dialog.Filter())));
-    if (!dialog.FileName().empty()) {
-        box.setDirectory(QFileInfo(QString::fromStdString(dialog.FileName())).absolutePath());
-    }
+    if (!dialog.Folder().empty()) box.setDirectory(QString::fromStdString(dialog.Folder()));
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
 
     const std::string chosen = box.selectedFiles().constFirst().toStdString();

@@ -6,9 +6,12 @@
 
 namespace platform {
 
-// Open and save dialogs as QFileDialog. An open dialog accepts only an existing file; a save
-// dialog replaces an existing file without asking, as the program expects, and adds the
-// default extension to a name that has none. Both start in the folder of the last file name.
+// Open and save dialogs as Qt's own QFileDialog, never the desktop's. An open dialog accepts
+// only an existing file; a save dialog asks before replacing an existing file where the
+// request says so (Qt's question; "No" goes back to the dialog), replaces it unasked
+// otherwise, and adds the default extension to a name that has none. Both start in the folder
+// the request remembers. No file's content is read to choose its icon, so a FIFO, a device or
+// /proc holds no dialog up.
 class QtFileDialogService : public FileDialogService {
   public:
     std::optional<std::string> Run(const FileDialog& dialog) override;

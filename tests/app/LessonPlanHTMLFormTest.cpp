@@ -153,6 +153,11 @@ TEST_F(LessonPlanHTMLFormTest, ThePageIsWrittenFromTheDocumentsPlan) {
     files.ExpectSaveCancelled();
     ui().btnSavePlan->click();
     EXPECT_FALSE(Exists("LP_HTML.dat"));
+    // Replaced without a question; the next dialog opens where the page was written, not
+    // where writing it failed.
+    ASSERT_EQ(files.Shown().size(), 3u);
+    EXPECT_FALSE(files.Shown()[0].AsksBeforeReplacing());
+    EXPECT_EQ(files.Shown()[2].Folder(), outputDir.Path().string() + "/");
 }
 
 TEST_F(LessonPlanHTMLFormTest, SpinsOfFontSizesAndBorderCannotBeTyped) {

@@ -135,6 +135,25 @@ TEST_F(MainWindowTest, ADocumentNamedByTheClosingQuestionIsNotRecordedAsTheLastF
     EXPECT_EQ("", stored.LastFile);
 }
 
+TEST_F(MainWindowTest, EveryDialogThatNamesTheDocumentAsksBeforeReplacingAFile) {
+    TMainForm& form = Open();
+    form.SetModified();
+    files.ExpectSave(programDir.File("pierwszy.ocn"));
+    ui().btnSave->click();  // no file yet: "Zapisz jako..."
+    files.ExpectSaveCancelled();
+    ui().mSaveAs->trigger();
+    form.SetModified();
+    ui().btnSave->click();  // named: saved without a dialog
+    ui().mNew->trigger();
+    form.SetModified();
+    boxes.ExpectSaveQuestion(platform::answer::Yes);
+    files.ExpectSave(programDir.File("drugi.ocn"));
+    EXPECT_TRUE(form.close());
+    ASSERT_EQ(3u, files.Shown().size());
+    for (const platform::FileDialog& dialog : files.Shown())
+        EXPECT_TRUE(dialog.AsksBeforeReplacing());
+}
+
 TEST_F(MainWindowTest, OpeningAFileThatIsNotADocumentSaysSoAndNamesTheFile) {
     TMainForm& form = Open();
     const std::string damaged = testing_support::SamplePath("damaged_trunc_subjects_421.ocn");

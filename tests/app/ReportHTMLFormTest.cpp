@@ -156,6 +156,7 @@ TEST_F(ReportHTMLFormTest, TheReportIsWrittenWithTheOptionsShownAndTheWindowStay
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.SaveDialog.Filter(), "Dokument HTML|*.htm");
     EXPECT_EQ(form.SaveDialog.DefaultExt(), ".htm");
+    EXPECT_FALSE(files.Shown().back().AsksBeforeReplacing());  // the old report goes unasked
     EXPECT_FALSE(Exists("RaportHTML.dat"));
 
     files.ExpectSaveCancelled();

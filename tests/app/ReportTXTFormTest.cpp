@@ -83,6 +83,7 @@ TEST_F(ReportTXTFormTest, TheReportIsWrittenAndTheWindowStaysOpen) {
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.SaveDialog.Filter(), "Dokument tekstowy|*.txt");
     EXPECT_EQ(form.SaveDialog.DefaultExt(), ".txt");
+    EXPECT_FALSE(files.Shown().back().AsksBeforeReplacing());
 
     // All groups off: the file is replaced by an empty one.
     for (platform::CheckBox* group :

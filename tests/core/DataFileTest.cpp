@@ -262,6 +262,34 @@ TEST_F(DataFileTest, SaveWithoutAFileIsSaveAsAndACancelledDialogChangesNothing) 
     EXPECT_EQ(std::pair(true, true), State());
 }
 
+TEST_F(DataFileTest, TheDialogsOpenOnlyInAFolderWhereASaveOrAnOpenSucceeded) {
+    // Such a folder (here /proc, where opening the dialog once froze the program) is not
+    // gone back to.
+    Change();
+    dialogs_.ExpectSave("/proc/zapis.ocn");
+    ExpectSaveFailed("/proc/zapis.ocn");
+    EXPECT_EQ(-1, document_.SaveAs(saveDialog_));
+    const std::string path = dir_.File("plan.ocn");
+    dialogs_.ExpectSave(path);
+    EXPECT_EQ(0, document_.SaveAs(saveDialog_));
+    dialogs_.ExpectSaveCancelled();
+    EXPECT_EQ(2, document_.SaveAs(saveDialog_));
+    ASSERT_EQ(3u, dialogs_.Shown().size());
+    EXPECT_EQ("", dialogs_.Shown()[0].Folder());
+    EXPECT_EQ("", dialogs_.Shown()[1].Folder());
+    EXPECT_EQ(dir_.Path().string() + "/", dialogs_.Shown()[2].Folder());
+
+    dialogs_.ExpectOpen("/proc/version");  // no document
+    EXPECT_EQ(0, document_.Open(openDialog_, saveDialog_));
+    dialogs_.ExpectOpen(path);
+    EXPECT_EQ(0, document_.Open(openDialog_, saveDialog_));
+    dialogs_.ExpectOpenCancelled();
+    EXPECT_EQ(2, document_.Open(openDialog_, saveDialog_));
+    ASSERT_EQ(6u, dialogs_.Shown().size());
+    EXPECT_EQ("", dialogs_.Shown()[4].Folder());
+    EXPECT_EQ(dir_.Path().string() + "/", dialogs_.Shown()[5].Folder());
+}
+
 TEST_F(DataFileTest, SaveIntoAMissingFolderFailsAndChangesNothing) {
     ASSERT_EQ(0, document_.LoadFromFile(SamplePath("rich_01.ocn")));
     const auto header = document_.Header;

@@ -1,15 +1,22 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <new>
 #include <span>
 #include <vector>
 
@@ -223,19 +230,28 @@ TEST(SaveFileAtomicallyTest, ALinkThatLeadsToItselfFails) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop")));
 }
 
-// Runs `body` in a child process as an ordinary user (nobody when the tests run as root, who
-// may write anything) and returns its exit status.
-int AsOrdinaryUser(const std::function<bool()>& body) {
+constexpr uid_t kNobody = 65534;
+
+// Runs `body` in a child process as the user `uid` with the primary group `gid` and the
+// further `groups`, when the tests run as root (as themselves otherwise), and returns its
+// exit status: 0 when `body` gave true, 1 when false, 2 when the user could not be taken on.
+int AsUser(uid_t uid, gid_t gid, const std::vector<gid_t>& groups,
+           const std::function<bool()>& body) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+        if (::geteuid() == 0 && (::setgroups(groups.size(), groups.data()) != 0 ||
+                                 ::setgid(gid) != 0 || ::setuid(uid) != 0))
             ::_exit(2);
         ::_exit(body() ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// As an ordinary user: nobody when the tests run as root, who may write anything.
+int AsOrdinaryUser(const std::function<bool()>& body) {
+    return AsUser(kNobody, kNobody, {}, body);
 }
 
 bool SaveOneByte(const std::string& path) {
@@ -380,6 +396,170 @@ TEST(SaveFileAtomicallyTest, RemovesOnlyTheFilesOfSavesWhoseProcessHasEnded) {
     for (const std::string& name : kept)
         EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
     EXPECT_EQ(EntriesIn(dir.Path()), static_cast<int>(kept.size()) + 1);
+}
+
+// Where the tests do not run as root no file of another user can be made.
+#define SKIP_UNLESS_ROOT() \
+    if (::geteuid() != 0) GTEST_SKIP() << "files of another user can only be made as root"
+// A status of 2 from AsUser: the machine let the test take on no other user.
+#define SKIP_IF_NO_OTHER_USER(status) \
+    if ((status) == 2) GTEST_SKIP() << "this machine runs no process as another user"
+
+TEST(SaveFileAtomicallyTest, RemovesOnlyTheSaversOwnPlainLeftoverFiles) {
+    SKIP_UNLESS_ROOT();
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);  // shared, and not sticky
+    const pid_t ended = EndedProcess();
+    const std::string own = dir.File(Leftover(ended, 0));
+    const std::string others = dir.File(Leftover(ended, 1));
+    const std::string folder = dir.File(Leftover(ended, 2));
+    const std::string link = dir.File(Leftover(ended, 3));
+    const std::string linked = dir.File(Leftover(ended, 4));
+    WriteBytes(own, {5});
+    WriteBytes(others, {5});
+    ASSERT_EQ(::chmod(others.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    WriteBytes(dir.File("target"), {5});
+    std::filesystem::create_symlink("target", link);
+    WriteBytes(linked, {5});
+    std::filesystem::create_hard_link(linked, dir.File("second-name"));
+    for (const std::string& path : {own, folder, link, linked, dir.File("target")})
+        ASSERT_EQ(::lchown(path.c_str(), kNobody, kNobody), 0) << path;
+
+    const int status = AsOrdinaryUser([&] { return SaveOneByte(dir.File("plan.ocn")); });
+    SKIP_IF_NO_OTHER_USER(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(std::filesystem::exists(own));
+    EXPECT_EQ(ReadBytes(others), (Bytes{5}));  // root's
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(linked), (Bytes{5}));
+    EXPECT_EQ(ReadBytes(dir.File("target")), (Bytes{5}));
+}
+
+struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+TEST(SaveFileAtomicallyTest, KeepsTheGroupOfAFileTheSaverDoesNotOwnButSharesTheGroupOf) {
+    SKIP_UNLESS_ROOT();
+    constexpr uid_t parent = 1000;
+    constexpr gid_t family = 50;
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9});
+    ASSERT_EQ(::chown(path.c_str(), 0, family), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    const int status = AsUser(parent, parent, {family}, [&] { return SaveOneByte(path); });
+    SKIP_IF_NO_OTHER_USER(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
+    EXPECT_EQ(StatOf(path).st_gid, family);
+    EXPECT_EQ(ModeOf(path) & 07777, 0664u);
+    // Root may keep both.
+    ASSERT_EQ(::chown(path.c_str(), parent, family), 0);
+    EXPECT_EQ(Saved(path, {3}), (Bytes{3}));
+    EXPECT_EQ(StatOf(path).st_uid, parent);
+    EXPECT_EQ(StatOf(path).st_gid, family);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+TEST(SaveFileAtomicallyTest, EveryNameOfAHardLinkedFileSeesTheNewBytes) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    const std::string other = dir.File("kopia.ocn");
+    WriteBytes(path, {9, 9});
+    std::filesystem::create_hard_link(path, other);
+    const ino_t inode = StatOf(path).st_ino;
+    EXPECT_EQ(Saved(path, {1, 2, 3}), (Bytes{1, 2, 3}));
+    EXPECT_EQ(ReadBytes(other), (Bytes{1, 2, 3}));
+    EXPECT_EQ(Saved(other, {4}), (Bytes{4}));
+    EXPECT_EQ(ReadBytes(path), (Bytes{4}));
+    EXPECT_EQ(StatOf(path).st_ino, inode);
+    EXPECT_EQ(StatOf(path).st_nlink, 2u);
+    {
+        // A failing write puts the old bytes back under both names.
+        testing_support::InstalledFileCalls<testing_support::DiskFullAfter> calls(1);
+        EXPECT_FALSE(platform::SaveFileAtomically(
+            path, [](platform::ByteWriter& out) { out.WriteBytes("longer", 6); }));
+    }
+    EXPECT_EQ(ReadBytes(path), (Bytes{4}));
+    EXPECT_EQ(ReadBytes(other), (Bytes{4}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2);
+}
+
+TEST(SaveFileAtomicallyTest, AFileOfAnotherUserInAStickySharedFolderIsRewrittenInPlace) {
+    SKIP_UNLESS_ROOT();
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 01777), 0);  // as /tmp
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9, 9});
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    const ino_t inode = StatOf(path).st_ino;
+    const int status = AsOrdinaryUser([&] { return SaveOneByte(path); });
+    SKIP_IF_NO_OTHER_USER(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
+    EXPECT_EQ(StatOf(path).st_ino, inode);
+    EXPECT_EQ(StatOf(path).st_uid, 0u);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+volatile sig_atomic_t umaskCalled = 0;
+
+// Makes every later umask(2) of this process raise SIGSYS, which sets umaskCalled and lets
+// the call fail; false where the kernel has no filters.
+bool TrapUmask() {
+    struct sigaction action {};
+    action.sa_handler = [](int) { umaskCalled = 1; };
+    if (::sigaction(SIGSYS, &action, nullptr) != 0) return false;
+    sock_filter program[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_umask, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog filter{static_cast<unsigned short>(std::size(program)), program};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+}
+
+TEST(SaveFileAtomicallyTest, ANewFileGetsItsModeWithoutTheProcessUmaskChanging) {
+    // Another thread making a file meanwhile would get the mode a changed umask gives.
+    TempDir dir;
+    const std::string path = dir.File("new.ocn");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::umask(027);
+        if (!TrapUmask()) ::_exit(2);
+        if (!SaveOneByte(path)) ::_exit(1);
+        ::_exit(umaskCalled ? 3 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "system calls cannot be filtered here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: the save set the umask";
+    EXPECT_EQ(ModeOf(path) & 07777, 0640u);
+}
+
+TEST(SaveFileAtomicallyTest, MemoryRunningOutWhileWritingFailsTheSaveAndKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9});
+    for (const std::string& target : {path, dir.File("new.ocn")}) {
+        bool saved = true;
+        EXPECT_NO_THROW(saved = platform::SaveFileAtomically(target, [](platform::ByteWriter& out) {
+                            out.WriteU8(1);
+                            throw std::bad_alloc();
+                        }));
+        EXPECT_FALSE(saved) << target;
+    }
+    EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
 // --- Saving in place ---------------------------------------------------------------------

@@ -1,15 +1,28 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 
 #include "platform/qt/QtServices.h"
@@ -109,6 +122,7 @@ TEST(QtFileDialogService, SaveStartsInTheLastFolderAndAddsTheExtension) {
     QTemporaryDir folder;
     FileDialog dialog(FileDialogKind::Save, "Dokument HTML|*.htm", ".htm");
     dialog.SetFileName(folder.filePath("stary.htm").toStdString());
+    dialog.RememberFolder();
     WhenOpen<QFileDialog>([&folder](QFileDialog& box) {
         EXPECT_EQ(QDir(box.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
         EXPECT_EQ(box.nameFilters(), QStringList({"Dokument HTML (*.htm)"}));
@@ -119,6 +133,184 @@ TEST(QtFileDialogService, SaveStartsInTheLastFolderAndAddsTheExtension) {
     const auto chosen = QtFileDialogService().Run(dialog);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_TRUE(QString::fromStdString(*chosen).endsWith("/raport.htm"));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A save dialog of the program's documents, opening in `folder`.
+FileDialog DocumentSaveDialog(const QTemporaryDir& folder) {
+    FileDialog dialog(FileDialogKind::Save, "Plik programu Quirvale 2  (*.ocn)|*.ocn", ".ocn",
+                      ExistingFile::AskFirst);
+    dialog.SetFileName(folder.filePath("stary.ocn").toStdString());
+    dialog.RememberFolder();
+    return dialog;
+}
+
+// Types `name` as the file name and presses the dialog's save button; the question it may
+// ask is answered with `answer` and its text added to `asked`.
+void SaveAs(QFileDialog& box, const QString& name, QMessageBox::StandardButton answer,
+            QStringList& asked) {
+    QTimer answering;  // stopped with this call, so it answers no later box
+    answering.setSingleShot(true);
+    QObject::connect(&answering, &QTimer::timeout, [&asked, answer] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr);
+        asked << question->text();
+        question->button(answer)->click();
+    });
+    answering.start(0);
+    auto* edit = box.findChild<QLineEdit*>("fileNameEdit");
+    auto* buttons = box.findChild<QDialogButtonBox*>("buttonBox");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(buttons, nullptr);
+    edit->setText(name);
+    buttons->button(QDialogButtonBox::Save)->click();
+}
+
+TEST(QtFileDialogService, ADocumentSaveAsksBeforeReplacingAFileAndNoGoesBackToTheDialog) {
+    QTemporaryDir folder;
+    const QString existing = folder.filePath("plan.ocn");
+    WriteFile(existing, "stary dokument");
+    FileDialog dialog = DocumentSaveDialog(folder);
+    QStringList asked;
+    WhenOpen<QFileDialog>([&asked](QFileDialog& box) {
+        EXPECT_FALSE(box.testOption(QFileDialog::DontConfirmOverwrite));
+        // Typed whole, and without the extension the save adds.
+        for (const QString& name : {QString("plan.ocn"), QString("plan")}) {
+            SaveAs(box, name, QMessageBox::No, asked);
+            EXPECT_TRUE(box.isVisible()) << name.toStdString();
+        }
+        box.reject();
+    });
+    EXPECT_FALSE(QtFileDialogService().Run(dialog).has_value());
+    ASSERT_EQ(asked.size(), 2);
+    for (const QString& question : asked) EXPECT_TRUE(question.contains("plan.ocn"));
+    EXPECT_EQ(ReadFile(existing), "stary dokument");
+
+    WhenOpen<QFileDialog>([&asked](QFileDialog& box) {
+        SaveAs(box, "plan", QMessageBox::Yes, asked);
+        EXPECT_FALSE(box.isVisible());
+    });
+    EXPECT_EQ(QtFileDialogService().Run(dialog), existing.toStdString());
+    EXPECT_EQ(asked.size(), 3);
+}
+
+TEST(QtFileDialogService, TheReplaceQuestionIsQtsOwnInThePolishOfQt) {
+    QTranslator polish;
+    if (!polish.load(QLocale(QLocale::Polish, QLocale::Poland), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        GTEST_SKIP() << "Qt's Polish translations are not installed";
+    QCoreApplication::installTranslator(&polish);
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("plan.ocn"), "stary dokument");
+    FileDialog dialog = DocumentSaveDialog(folder);
+    QStringList asked;
+    QStringList buttons;
+    WhenOpen<QFileDialog>([&](QFileDialog& box) {
+        for (const QString& name : {QString("plan.ocn"), QString("plan")}) {
+            QTimer reading;
+            reading.setSingleShot(true);
+            QObject::connect(&reading, &QTimer::timeout, [&buttons] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(question, nullptr);
+                for (QAbstractButton* button : question->buttons())
+                    buttons << button->text().remove('&');
+            });
+            reading.start(0);
+            SaveAs(box, name, QMessageBox::No, asked);
+        }
+        box.reject();
+    });
+    EXPECT_FALSE(QtFileDialogService().Run(dialog).has_value());
+    QCoreApplication::removeTranslator(&polish);
+    const QString expected = "plan.ocn już istnieje.\nCzy chcesz go zastąpić?";
+    EXPECT_EQ(asked.join("|").toStdString(), (expected + "|" + expected).toStdString());
+    buttons.sort();
+    EXPECT_EQ(buttons.join(" ").toStdString(), "Nie Nie Tak Tak");
+}
+
+TEST(QtFileDialogService, ADocumentSaveAsksNothingForANewName) {
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("plan"), "a file of that very name, not the document's");
+    FileDialog dialog = DocumentSaveDialog(folder);
+    WhenOpen<QFileDialog>([](QFileDialog& box) {
+        box.findChild<QLineEdit*>("fileNameEdit")->setText("plan");
+        box.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Save)->click();
+        EXPECT_FALSE(box.isVisible());
+    });
+    EXPECT_EQ(QtFileDialogService().Run(dialog), folder.filePath("plan.ocn").toStdString());
+}
+
+// The names of the files in a folder that were opened since the watch began.
+class OpenedFiles {
+  public:
+    explicit OpenedFiles(const QString& folder) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        watching_ = fd_ >= 0 && ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                                                    IN_OPEN | IN_ACCESS) >= 0;
+    }
+    ~OpenedFiles() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    OpenedFiles(const OpenedFiles&) = delete;
+    OpenedFiles& operator=(const OpenedFiles&) = delete;
+    bool Watching() const { return watching_; }
+
+    QStringList Names() {
+        QStringList names;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
+            for (char* at = buffer; at < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                // The folder's own listing comes without a name.
+                if (event->len > 0 && !names.contains(event->name)) names << event->name;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return names;
+    }
+
+  private:
+    int fd_;
+    bool watching_ = false;
+};
+
+TEST(QtFileDialogService, ChoosesIconsAndTypesWithoutReadingAnyFile) {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("kolejka");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A picture by its content, not by its name.
+    WriteFile(folder.filePath("obrazek"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    WriteFile(folder.filePath("plan.ocn"), "DF03");
+    OpenedFiles opened(folder.path());
+    ASSERT_TRUE(opened.Watching());
+    FileDialog dialog = DocumentSaveDialog(folder);
+    WhenOpen<QFileDialog>([&](QFileDialog& box) {
+        auto* model = box.findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex picture = model->index(folder.filePath("obrazek"));
+        // The types come from a thread of the model's; one held up in a read never gives them.
+        QDeadlineTimer deadline(10000);
+        while (model->type(picture).isEmpty() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_FALSE(model->type(picture).isEmpty()) << "the folder's files were never typed";
+        EXPECT_FALSE(model->fileIcon(picture).isNull());
+        EXPECT_EQ(opened.Names().join(" ").toStdString(), "") << "files opened";
+        // Lets a read held up on the FIFO end, so that the dialog can close.
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+        box.reject();
+    });
+    EXPECT_FALSE(QtFileDialogService().Run(dialog).has_value());
 }
 
 TEST(QtFileDialogService, OpenWantsAnExistingFile) {

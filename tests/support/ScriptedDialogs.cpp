@@ -36,11 +36,11 @@ class QueuedMessageBoxes final : public platform::MessageBoxService {
 class QueuedFileDialogs final : public platform::FileDialogService {
   public:
     QueuedFileDialogs(std::shared_ptr<std::deque<ScriptedFileDialogs::Expectation>> expected,
-                      std::shared_ptr<int> runs)
-        : expected_(std::move(expected)), runs_(std::move(runs)) {}
+                      std::shared_ptr<std::deque<platform::FileDialog>> shown)
+        : expected_(std::move(expected)), shown_(std::move(shown)) {}
 
     std::optional<std::string> Run(const platform::FileDialog& dialog) override {
-        ++*runs_;
+        shown_->push_back(dialog);
         if (expected_->empty()) {
             ADD_FAILURE() << "unexpected file dialog with filter \"" << dialog.Filter() << "\"";
             return std::nullopt;
@@ -53,7 +53,7 @@ class QueuedFileDialogs final : public platform::FileDialogService {
 
   private:
     std::shared_ptr<std::deque<ScriptedFileDialogs::Expectation>> expected_;
-    std::shared_ptr<int> runs_;
+    std::shared_ptr<std::deque<platform::FileDialog>> shown_;
 };
 
 class QueuedColorDialogs final : public platform::ColorDialogService {
@@ -102,9 +102,10 @@ void ScriptedMessageBoxes::ExpectSaveQuestion(int answer) {
 }
 
 ScriptedFileDialogs::ScriptedFileDialogs()
-    : expected_(std::make_shared<std::deque<Expectation>>()), runs_(std::make_shared<int>(0)) {
+    : expected_(std::make_shared<std::deque<Expectation>>()),
+      shown_(std::make_shared<std::deque<platform::FileDialog>>()) {
     previous_ =
-        platform::SetFileDialogService(std::make_unique<QueuedFileDialogs>(expected_, runs_));
+        platform::SetFileDialogService(std::make_unique<QueuedFileDialogs>(expected_, shown_));
 }
 
 ScriptedFileDialogs::~ScriptedFileDialogs() {

@@ -39,6 +39,8 @@ class ScriptedMessageBoxes {
 };
 
 // File dialogs answered from a queue: a path, or cancel. An unexpected dialog fails the test.
+// Each dialog run is recorded as it was asked for (its folder, whether it asks before
+// replacing a file).
 class ScriptedFileDialogs {
   public:
     ScriptedFileDialogs();
@@ -50,7 +52,9 @@ class ScriptedFileDialogs {
     void ExpectSave(std::string path) { Push(platform::FileDialogKind::Save, std::move(path)); }
     void ExpectOpenCancelled() { Push(platform::FileDialogKind::Open, std::nullopt); }
     void ExpectSaveCancelled() { Push(platform::FileDialogKind::Save, std::nullopt); }
-    int Runs() const { return *runs_; }
+    int Runs() const { return static_cast<int>(shown_->size()); }
+    // The dialogs run so far, oldest first.
+    const std::deque<platform::FileDialog>& Shown() const { return *shown_; }
 
     struct Expectation {
         platform::FileDialogKind kind;
@@ -61,7 +65,7 @@ class ScriptedFileDialogs {
     void Push(platform::FileDialogKind kind, std::optional<std::string> path);
 
     std::shared_ptr<std::deque<Expectation>> expected_;
-    std::shared_ptr<int> runs_;
+    std::shared_ptr<std::deque<platform::FileDialog>> shown_;
     std::unique_ptr<platform::FileDialogService> previous_;
 };
 
