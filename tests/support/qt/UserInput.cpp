@@ -50,4 +50,15 @@ void Type(QWidget& target, const QString& text) {
     for (const QChar c : text) KeyPress(target, Qt::Key_unknown, QString(c));
 }
 
+void KeyClicks(QWidget& target, const QString& text) {
+    for (const QChar c : text) {
+        // Qt's codes of the keys of printable ASCII characters are those of their capitals.
+        const int key = c.unicode() < 0x80 ? int{c.toUpper().unicode()} : int{Qt::Key_unknown};
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&target, &release);
+    }
+}
+
 }  // namespace user_input
