@@ -62,8 +62,7 @@ TEST_F(AddChangeEventFormTest, NothingToWorkOnShowsNothing) {
 TEST_F(AddChangeEventFormTest, ADateTypedOverThePickersTextIsTheEventsDate) {
     const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
         platform::DatePicker& picker = *dialog.Ui().DatePicker;
-        dialog.activateWindow();
-        QApplication::processEvents();
+        user_input::Activate(dialog);
         picker.setFocus();
         picker.findChild<QLineEdit*>()->setCursorPosition(2);
         QWidget* focused = QApplication::focusWidget();

@@ -72,8 +72,7 @@ TEST_F(StudentDataTest, ShowsThePupilsRecord) {
 // A date typed over the end of the school year with the cursor in its year.
 TEST_F(StudentDataTest, ADateTypedOverTheEndOfTheSchoolYearIsStored) {
     form.show();
-    form.activateWindow();
-    QApplication::processEvents();
+    user_input::Activate(form);
     ui().dtpEndOfSchoolYear->setFocus();
     ui().dtpEndOfSchoolYear->findChild<QLineEdit*>()->setCursorPosition(8);
     QWidget* focused = QApplication::focusWidget();

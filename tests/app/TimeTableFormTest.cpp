@@ -250,8 +250,7 @@ TEST_F(TimeTableFormTest, TheCalendarRebuildsOnEveryNewDateAndAddUsesTheDateShow
 // Digits typed into the focused calendar, as by a user who expects to type a date there.
 TEST_F(TimeTableFormTest, KeysTypedIntoTheCalendarLeaveTheDateShownAndAdded) {
     Show();
-    form.activateWindow();
-    QApplication::processEvents();
+    user_input::Activate(form);
     ui().MonthCalendar->setFocus();
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(nullptr, focused);

@@ -63,8 +63,7 @@ class DatePickerTyping : public testing::Test {
         layout->addWidget(&next);
         picker.SetDate(EncodeDate(2026, 12, 9));
         window.show();
-        window.activateWindow();
-        QApplication::processEvents();
+        user_input::Activate(window);
         picker.setFocus();
         QObject::connect(&picker, &DatePicker::changed,
                          [this] { changes.push_back(picker.Date()); });
@@ -273,8 +272,7 @@ TEST_F(MonthCalendarNavigation, KeepsToTheProgramsDates) {
 // Keys typed into the focused calendar, as by a user who expects to type a date there.
 TEST_F(MonthCalendarNavigation, KeysTypedIntoTheCalendarNeverMoveItsDate) {
     calendar.SetDate(EncodeDate(2005, 10, 3));
-    calendar.activateWindow();
-    QApplication::processEvents();
+    user_input::Activate(calendar);
     calendar.setFocus();
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);

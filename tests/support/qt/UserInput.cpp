@@ -1,6 +1,7 @@
 #include "tests/support/qt/UserInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -48,6 +49,14 @@ void KeyRelease(QWidget& target, int key, bool autoRepeat) {
 
 void Type(QWidget& target, const QString& text) {
     for (const QChar c : text) KeyPress(target, Qt::Key_unknown, QString(c));
+}
+
+void Activate(QWidget& window) {
+    window.activateWindow();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.isActiveWindow() && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 void KeyClicks(QWidget& target, const QString& text) {
