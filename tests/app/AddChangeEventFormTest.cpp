@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 
@@ -55,6 +57,26 @@ TEST_F(AddChangeEventFormTest, NothingToWorkOnShowsNothing) {
     EXPECT_FALSE(form.ExecuteAdd(platform::EncodeDate(2005, 10, 3), nullptr));
     EXPECT_FALSE(form.ExecuteChange(nullptr));
     EXPECT_FALSE(form.isVisible());
+}
+
+// A date typed over the picker's text after a click just behind the day's digits.
+TEST_F(AddChangeEventFormTest, ADateTypedOverThePickersTextIsTheEventsDate) {
+    const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
+        platform::DatePicker& picker = *dialog.Ui().DatePicker;
+        user_input::Activate(dialog);
+        picker.setFocus();
+        picker.findChild<QLineEdit*>()->setCursorPosition(2);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(nullptr, focused);
+        user_input::KeyClicks(*focused, "15012027");
+        EXPECT_EQ("15.01.2027", picker.text().toStdString());
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    TClDay* day = Day(2027, 1, 15);
+    ASSERT_NE(nullptr, day);
+    EXPECT_EQ(1, day->Count());
+    EXPECT_EQ(1, document.Calendar.Count());  // no year 120
 }
 
 TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -66,6 +67,20 @@ TEST_F(StudentDataTest, ShowsThePupilsRecord) {
     EXPECT_EQ("Wycieczka\r\nw czerwcu", ui().memoComment->Text());
     EXPECT_TRUE(ui().editClass->isReadOnly());
     EXPECT_TRUE(ui().editClassChar->isReadOnly());
+}
+
+// A date typed over the end of the school year with the cursor in its year.
+TEST_F(StudentDataTest, ADateTypedOverTheEndOfTheSchoolYearIsStored) {
+    form.show();
+    user_input::Activate(form);
+    ui().dtpEndOfSchoolYear->setFocus();
+    ui().dtpEndOfSchoolYear->findChild<QLineEdit*>()->setCursorPosition(8);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(nullptr, focused);
+    user_input::KeyClicks(*focused, "26062006");
+    ui().btnOK->click();
+    EXPECT_EQ(platform::EncodeDate(2006, 6, 26), document.Student.EndOfSchoolYear);
+    EXPECT_EQ(1, main.modifiedCalls);
 }
 
 TEST_F(StudentDataTest, OkWithoutAChangeStoresNothing) {

@@ -247,6 +247,42 @@ TEST_F(TimeTableFormTest, TheCalendarRebuildsOnEveryNewDateAndAddUsesTheDateShow
     EXPECT_EQ(1, main.modifiedCalls);
 }
 
+// Digits typed into the focused calendar, as by a user who expects to type a date there.
+TEST_F(TimeTableFormTest, KeysTypedIntoTheCalendarLeaveTheDateShownAndAdded) {
+    Show();
+    user_input::Activate(form);
+    ui().MonthCalendar->setFocus();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(nullptr, focused);
+    for (const char* typed : {"15032024", "15.03.2024", "1"}) {
+        user_input::KeyClicks(*focused, typed);
+        user_input::KeyPress(*focused, Qt::Key_Return, "\r");
+    }
+    EXPECT_EQ(3, Rows());
+    AddThroughTheDialog(platform::EncodeDate(2005, 10, 3), "Kino");
+    EXPECT_EQ(4, Rows());
+}
+
+// A day chosen through the accessibility interface, as by a screen reader or voice control.
+TEST_F(TimeTableFormTest, ADayChosenThroughTheAccessibilityInterfaceIsShownAndAdded) {
+    Show();
+    auto* view = ui().MonthCalendar->findChild<QAbstractItemView*>();
+    ASSERT_NE(nullptr, view);
+    const QAbstractItemModel& days = *view->model();
+    QModelIndex fifth;  // the first 5 from the top is October's: the days before it are 26 to 30
+    for (int row = days.rowCount() - 1; row >= 0; --row) {
+        for (int col = 0; col < days.columnCount(); ++col) {
+            if (days.index(row, col).data().toString() == "5") fifth = days.index(row, col);
+        }
+    }
+    ASSERT_TRUE(fifth.isValid());
+    accessible_actions::ToggleItem(*view, fifth.row(), fifth.column());
+    EXPECT_EQ(platform::EncodeDate(2005, 10, 5), ui().MonthCalendar->Date());
+    EXPECT_EQ(2, Rows());
+    AddThroughTheDialog(platform::EncodeDate(2005, 10, 5), "Kino");
+    EXPECT_EQ(3, Rows());
+}
+
 TEST_F(TimeTableFormTest, TurningTheCalendarsPageMovesTheDateShownAndAdded) {
     Show();
     CalendarArrow("qt_calendar_prevmonth");

@@ -1,6 +1,7 @@
 #include "tests/support/qt/UserInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -48,6 +49,25 @@ void KeyRelease(QWidget& target, int key, bool autoRepeat) {
 
 void Type(QWidget& target, const QString& text) {
     for (const QChar c : text) KeyPress(target, Qt::Key_unknown, QString(c));
+}
+
+void Activate(QWidget& window) {
+    window.activateWindow();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.isActiveWindow() && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void KeyClicks(QWidget& target, const QString& text) {
+    for (const QChar c : text) {
+        // Qt's codes of the keys of printable ASCII characters are those of their capitals.
+        const int key = c.unicode() < 0x80 ? int{c.toUpper().unicode()} : int{Qt::Key_unknown};
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&target, &release);
+    }
 }
 
 }  // namespace user_input

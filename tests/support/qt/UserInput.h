@@ -16,5 +16,11 @@ void DoubleClick(QWidget& target, QPoint at);
 void KeyPress(QWidget& target, int key, const QString& text = QString());
 void KeyRelease(QWidget& target, int key, bool autoRepeat = false);
 void Type(QWidget& target, const QString& text);
+// Makes the window the active one, as a click on it does, and waits until the window system
+// has made it so (at once offscreen, a moment later on a real display).
+void Activate(QWidget& window);
+// Types the text as a keyboard does: each character pressed and released with its key's code
+// (Qt::Key_1 for "1"), for widgets that read the key rather than the text.
+void KeyClicks(QWidget& target, const QString& text);
 
 }  // namespace user_input
