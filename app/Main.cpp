@@ -186,9 +186,13 @@ void TMainForm::SetTimeTableRange(std::uint8_t range, bool force) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    // The settings are written on every attempt, before the question.
+    // The settings are written on every attempt, before the question, and again when the
+    // question's save gave the document a file, so that the file is the last one next time.
     SaveSettings();
-    if (DataFile.Close(SaveDialog) == 2) {
+    const auto recordSavedFile = [this] {
+        if (Options.LastFile != DataFile.FileName) SaveSettings();
+    };
+    if (DataFile.Close(SaveDialog, recordSavedFile) == 2) {
         event->ignore();
         return;
     }

@@ -120,7 +120,8 @@ std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
     return saved;
 }
 
-std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
+std::int32_t TDataFile::Close(platform::FileDialog& saveDialog,
+                              const std::function<void()>& saved) {
     if (Modified) {
         const int answer = platform::MessageBox(kSaveQuestion, kDocumentCaption,
                                                 platform::mb::YesNoCancel, /*owned=*/false);
@@ -129,6 +130,7 @@ std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
             // A failed save has told the user; clearing now would lose the data they asked
             // to keep, so New, Open and closing the program stop as if cancelled.
             if (Save(saveDialog) != 0) return 2;
+            if (saved) saved();
         }
     }
     Clear();

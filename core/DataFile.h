@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Calendar.h"
@@ -66,6 +67,7 @@ class TDataFile {
     std::int32_t Save(platform::FileDialog& saveDialog);
     std::int32_t SaveAs(platform::FileDialog& saveDialog);
     // 0 when the document was cleared; 2 when the user cancelled or a wanted save failed
-    // (the document then stays as it is, still modified).
-    std::int32_t Close(platform::FileDialog& saveDialog);
+    // (the document then stays as it is, still modified). `saved` runs after the save the
+    // user asked for, while the document still names the file it went to.
+    std::int32_t Close(platform::FileDialog& saveDialog, const std::function<void()>& saved = {});
 };

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "core/DataFile.h"
 #include "platform/Dates.h"
@@ -184,6 +185,26 @@ TEST_F(DataFileTest, SaveDialogCancelledAfterYesKeepsEverything) {
     EXPECT_EQ(2, document_.New(saveDialog_));
     EXPECT_EQ(1, document_.Subjects.Count);
     EXPECT_EQ(std::pair(false, true), State());
+}
+
+TEST_F(DataFileTest, CloseTellsOfTheSaveItMadeWhileTheDocumentNamesItsFile) {
+    std::vector<std::string> named;
+    const auto saved = [&] { named.push_back(document_.FileName); };
+    Change();
+    ExpectSaveQuestion(answer::No);
+    EXPECT_EQ(0, document_.Close(saveDialog_, saved));
+    Change();
+    ExpectSaveQuestion(answer::Yes);
+    dialogs_.ExpectSaveCancelled();
+    EXPECT_EQ(2, document_.Close(saveDialog_, saved));
+    EXPECT_TRUE(named.empty());
+
+    const std::string path = dir_.File("zapis.ocn");
+    ExpectSaveQuestion(answer::Yes);
+    dialogs_.ExpectSave(path);
+    EXPECT_EQ(0, document_.Close(saveDialog_, saved));
+    EXPECT_EQ(named, std::vector<std::string>{path});
+    EXPECT_TRUE(document_.FileName.empty());
 }
 
 TEST_F(DataFileTest, FailedSaveAfterYesTellsTheUserAndKeepsTheDocument) {
