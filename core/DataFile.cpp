@@ -37,6 +37,7 @@ void TDataFile::Clear() {
     Named = false;
     Modified = false;
     DiaryDamaged = false;
+    DamagedCopy.clear();
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
@@ -81,6 +82,7 @@ std::int32_t TDataFile::LoadFromFile(const std::string& path) {
         return -1;
     }
     DiaryDamaged = read != 0;
+    if (DiaryDamaged) DamagedCopy = platform::KeepCopyBeside(path, kDamagedCopySuffix);
     FileName = path;
     Named = true;
     Modified = false;

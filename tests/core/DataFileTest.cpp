@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -246,6 +247,32 @@ TEST_F(DataFileTest, OpenAsksOnlyAfterAFileWasChosen) {
     EXPECT_EQ(2, document_.Open(openDialog_, saveDialog_));
     EXPECT_EQ(1, document_.Subjects.Count);
     EXPECT_EQ(std::pair(false, true), State());
+}
+
+TEST_F(DataFileTest, ADamagedDiarysFileIsKeptAsItWasBeforeASaveDropsTheUnreadPart) {
+    const std::vector<std::uint8_t> original = ReadBytes(SamplePath("damaged_tag_YEAX.ocn"));
+    const std::string path = dir_.File("klasa.ocn");
+    testing_support::WriteBytes(path, original);
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    ASSERT_TRUE(document_.DiaryDamaged);
+    EXPECT_EQ(path + ".uszkodzony", document_.DamagedCopy);
+    EXPECT_EQ(original, ReadBytes(document_.DamagedCopy));
+    // Loaded again unsaved, it names the same copy.
+    document_.Clear();
+    EXPECT_EQ("", document_.DamagedCopy);
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    EXPECT_EQ(path + ".uszkodzony", document_.DamagedCopy);
+
+    ASSERT_EQ(0, document_.Save(saveDialog_));
+    EXPECT_EQ(976u, ReadBytes(path).size());
+    EXPECT_EQ(original, ReadBytes(path + ".uszkodzony"));
+    // What was saved reads whole: nothing more is kept.
+    document_.Clear();
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    EXPECT_FALSE(document_.DiaryDamaged);
+    EXPECT_EQ("", document_.DamagedCopy);
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir_.Path()),
+                               std::filesystem::directory_iterator()));
 }
 
 TEST_F(DataFileTest, OpenClosesTheDocumentAndLoadsTheChosenFile) {
