@@ -50,6 +50,13 @@ const char* const kOpenFailedText =
     "dokumentem programu Quirvale 2.";
 const char* const kDiaryDamagedText =
     "Terminarz w pliku jest uszkodzony. Wczytano tylko jego część:\n";
+// Followed by the name of the copy.
+const char* const kDamagedCopyKeptText =
+    "\n\nZapisanie dokumentu pominie nieodczytaną część. Niezmienioną kopię pliku zachowano "
+    "jako:\n";
+const char* const kDamagedCopyFailedText =
+    "\n\nNie udało się zachować kopii pliku. Zapisanie dokumentu pod tą samą nazwą usunie "
+    "nieodczytaną część; aby ją zachować, zapisz dokument pod inną nazwą.";
 constexpr int kTimeTableRowHeight = 16;
 
 }  // namespace
@@ -134,7 +141,10 @@ void TMainForm::ReportLoad(const std::string& path) {
             QString(kOpenFailedText).arg(QString::fromStdString(path)).toStdString(), kProgramTitle,
             platform::mb::Ok | platform::mb::IconStop);
     } else if (DataFile.DiaryDamaged) {
-        platform::MessageBox(kDiaryDamagedText + path, kProgramTitle,
+        const std::string copy = DataFile.DamagedCopy.empty()
+                                     ? std::string(kDamagedCopyFailedText)
+                                     : kDamagedCopyKeptText + DataFile.DamagedCopy;
+        platform::MessageBox(kDiaryDamagedText + path + copy, kProgramTitle,
                              platform::mb::Ok | platform::mb::IconWarning);
     }
 }
@@ -187,9 +197,13 @@ void TMainForm::SetTimeTableRange(std::uint8_t range, bool force) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    // The settings are written on every attempt, before the question.
+    // The settings are written on every attempt, before the question, and again when the
+    // question's save gave the document a file, so that the file is the last one next time.
     SaveSettings();
-    if (DataFile.Close(SaveDialog) == 2) {
+    const auto recordSavedFile = [this] {
+        if (Options.LastFile != DataFile.FileName) SaveSettings();
+    };
+    if (DataFile.Close(SaveDialog, recordSavedFile) == 2) {
         event->ignore();
         return;
     }

@@ -17,6 +17,10 @@ TReportHTMLForm::TReportHTMLForm(TDataFile& document, QWidget* parent)
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     // Sized by its layout, pictures included, so the first showing is centred on its real size.
     adjustSize();
+    // A short settings file at the first showing leaves the boxes it lacks as the layout has
+    // them: unchecked. The colours keep the defaults the panels start with.
+    options.Content = TReportContent::AllUnchecked();
+    options.Border = false;
     ui->GroupBox2->Bind(options.Content);
 
     connect(ui->btnSaveReport, &QAbstractButton::clicked, this,

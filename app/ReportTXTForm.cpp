@@ -15,6 +15,9 @@ TReportTXTForm::TReportTXTForm(TDataFile& document, QWidget* parent)
     ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     // Sized by its layout, pictures included, so the first showing is centred on its real size.
     adjustSize();
+    // A short settings file at the first showing leaves the boxes it lacks unchecked, as the
+    // layout has them.
+    content = TReportContent::AllUnchecked();
     ui->GroupBox2->Bind(content);
     connect(ui->btnSaveReport, &QAbstractButton::clicked, this,
             &TReportTXTForm::btnSaveReportClick);

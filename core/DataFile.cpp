@@ -37,6 +37,7 @@ void TDataFile::Clear() {
     Named = false;
     Modified = false;
     DiaryDamaged = false;
+    DamagedCopy.clear();
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
@@ -81,6 +82,7 @@ std::int32_t TDataFile::LoadFromFile(const std::string& path) {
         return -1;
     }
     DiaryDamaged = read != 0;
+    if (DiaryDamaged) DamagedCopy = platform::KeepCopyBeside(path, kDamagedCopySuffix);
     FileName = path;
     Named = true;
     Modified = false;
@@ -123,7 +125,8 @@ std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
     return saved;
 }
 
-std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
+std::int32_t TDataFile::Close(platform::FileDialog& saveDialog,
+                              const std::function<void()>& saved) {
     if (Modified) {
         const int answer = platform::MessageBox(kSaveQuestion, kDocumentCaption,
                                                 platform::mb::YesNoCancel, /*owned=*/false);
@@ -132,6 +135,7 @@ std::int32_t TDataFile::Close(platform::FileDialog& saveDialog) {
             // A failed save has told the user; clearing now would lose the data they asked
             // to keep, so New, Open and closing the program stop as if cancelled.
             if (Save(saveDialog) != 0) return 2;
+            if (saved) saved();
         }
     }
     Clear();

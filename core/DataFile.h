@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Calendar.h"
@@ -16,6 +17,9 @@ inline constexpr char kSaveQuestion[] = "Czy zachować zmiany?";
 inline constexpr char kSaveFailedMessage[] = "Nie udało się zapisać pliku.";
 
 inline constexpr std::size_t kHeaderSize = 92;
+// Added to a document's file name for the copy kept of it when its diary could not be read
+// whole.
+inline constexpr char kDamagedCopySuffix[] = ".uszkodzony";
 
 // The open document: one school year of one pupil, stored in a ".ocn" file.
 // Results: 0 done, 2 cancelled by the user, -1 a file could not be read or written (or a
@@ -39,6 +43,9 @@ class TDataFile {
     // The last load found the diary block damaged and kept only its complete years; the
     // user is to be told. Cleared with the document.
     bool DiaryDamaged = false;
+    // Where that load kept the file as it was, since a save writes only what was read; empty
+    // when no copy could be kept.
+    std::string DamagedCopy;
 
     TDataFile();
     ~TDataFile();
@@ -56,7 +63,8 @@ class TDataFile {
     std::int32_t SaveToCurrentFile();
     // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when
     // it is damaged before the diary block (then the document is left cleared and unbound).
-    // Damage inside the diary keeps the complete years before it and sets DiaryDamaged.
+    // Damage inside the diary keeps the complete years before it, sets DiaryDamaged and keeps
+    // a copy of the file beside it (platform::KeepCopyBeside with kDamagedCopySuffix).
     std::int32_t LoadFromFile(const std::string& path);
 
     // The document commands. New, Open and Close ask the save question when modified.
@@ -66,6 +74,7 @@ class TDataFile {
     std::int32_t Save(platform::FileDialog& saveDialog);
     std::int32_t SaveAs(platform::FileDialog& saveDialog);
     // 0 when the document was cleared; 2 when the user cancelled or a wanted save failed
-    // (the document then stays as it is, still modified).
-    std::int32_t Close(platform::FileDialog& saveDialog);
+    // (the document then stays as it is, still modified). `saved` runs after the save the
+    // user asked for, while the document still names the file it went to.
+    std::int32_t Close(platform::FileDialog& saveDialog, const std::function<void()>& saved = {});
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "platform/Numbers.h"
 
@@ -52,14 +51,6 @@ MarksSum SumMarks(TMarksList& marks, std::span<const double, kMarkKinds> values)
         ++total.count;
     }
     return total;
-}
-
-// Truncation toward zero that cannot overflow: out-of-range values clamp, NaN gives 0.
-std::int32_t TruncateToInt32(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
-    if (value <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
 }
 
 std::string JoinedSymbols(TMarksList& marks) {
@@ -173,8 +164,15 @@ void TSubjectsList::FillListBox(platform::ListControl& listBox) {
 }
 
 double TruncTo3Decimals(double value) {
-    // The product is rounded to a double before truncating, so 4.6 stays 4600, not 4599.
-    const std::int32_t whole = TruncateToInt32(value * 1000.0);
+    if (std::isnan(value)) return 0.0;
+    // From 2^53 on a double is a whole number (and an infinity stays one): its own truncation,
+    // where the product could overflow.
+    if (std::fabs(value) >= 0x1p53) return value;
+    // The product is rounded to a double before truncating, so 4.6 stays 4600, not 4599. It is
+    // truncated as a double, which holds it whole: the original's 32-bit integer overflowed
+    // from 2147483.648 on. Adding 0 turns a negative zero (from -0.0001) into the zero that
+    // integer gave.
+    const double whole = std::trunc(value * 1000.0) + 0.0;
     // The original multiplied on the x87 by the 64-bit-mantissa value nearest 0.001 (long
     // double on x86-64); the double 0.001 would turn 4600 into 4.6000000000000005.
     constexpr long double kThousandth = 0.001L;

@@ -75,8 +75,8 @@ class TSubjectsList : public TLista<TSubject> {
     void FillListBox(platform::ListControl& listBox);
 };
 
-// trunc(x * 1000) * 0.001 the way the original program computed it (see the definition).
-// A thousandfold outside the int32 range is clamped to it; NaN gives 0.
+// trunc(x * 1000) * 0.001 the way the original program computed it (see the definition), at
+// any size: infinities stay as they are, NaN gives 0.
 double TruncTo3Decimals(double value);
 // Digits with at most one decimal separator of the user's locale, neither first nor last.
 bool IsValidNumber(std::string_view text);

@@ -314,6 +314,42 @@ bool RewriteInPlace(const std::string& target, const std::function<void(ByteWrit
     return ok;
 }
 
+// The most names KeepCopyBeside tries.
+constexpr int kCopyNames = 99;
+
+bool Exists(const std::string& name) {
+    struct stat info {};
+    return ::lstat(name.c_str(), &info) == 0;
+}
+
+// Makes a new file at `name` holding `bytes`, with the permission bits `mode`, flushed to
+// disk before it gets the name; false, with nothing left at `name`, when anything is there
+// already or the file cannot be made whole.
+bool CreateNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes, mode_t mode) {
+    const std::string folder = FolderOf(name);
+    std::string temporary;
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // Without unnamed files: a temporary file as a save makes one, removed whatever happens.
+    if (fd < 0) fd = CreateNamed(folder, temporary);
+    if (fd < 0) return false;
+    // Where the bits cannot be set the copy stays the user's alone, which serves as well.
+    [[maybe_unused]] const int permitted = ::fchmod(fd, mode);
+    bool ok = WriteAllAt(fd, bytes.data(), bytes.size(), 0) && Calls().SyncFile(fd) == 0;
+    // A link is refused where anything has the name already: nothing is replaced.
+    const std::string source =
+        temporary.empty() ? "/proc/self/fd/" + std::to_string(fd) : temporary;
+    ok = ok && ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    const bool named = ok;
+    ok = ::close(fd) == 0 && ok;
+    if (!temporary.empty()) ::unlink(temporary.c_str());
+    if (!ok) {
+        if (named) ::unlink(name.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
 }  // namespace
 
 std::ptrdiff_t FileCalls::WriteAt(int fd, const std::uint8_t* data, std::size_t size,
@@ -440,6 +476,26 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
     }
     SyncFolder(folder);
     return true;
+}
+
+std::string KeepCopyBeside(const std::string& path, const std::string& suffix) {
+    struct stat info {};
+    std::vector<std::uint8_t> bytes;
+    if (::stat(path.c_str(), &info) != 0 || !ReadWholeFile(path, bytes)) return "";
+    for (int number = 1; number <= kCopyNames; ++number) {
+        const std::string name = path + suffix + (number == 1 ? "" : "." + std::to_string(number));
+        if (!Exists(name)) {
+            if (CreateNewFile(name, bytes, info.st_mode & 0777)) return name;
+            // Made meanwhile by someone else: the next name. Otherwise none can be made here.
+            if (!Exists(name)) return "";
+        }
+        struct stat held {};
+        std::vector<std::uint8_t> heldBytes;
+        if (::lstat(name.c_str(), &held) == 0 && S_ISREG(held.st_mode) &&
+            ReadWholeFile(name, heldBytes) && heldBytes == bytes)
+            return name;
+    }
+    return "";
 }
 
 std::string ExtractFilePath(const std::string& path) {

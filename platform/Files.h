@@ -93,6 +93,13 @@ std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls);
 // place, as its old bytes could not be put back.
 bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write);
 
+// Keeps a copy of the file at `path` beside it, named `path` + `suffix`, or where that name is
+// taken `path` + `suffix` + ".2", ".3" ... ".99". A name holding the same bytes already is
+// the copy; nothing found under a name is ever replaced. The copy has the file's permission
+// bits and is written whole and flushed to disk before it gets its name. Its name, or ""
+// when no copy could be kept (nothing is then left behind).
+std::string KeepCopyBeside(const std::string& path, const std::string& suffix);
+
 // The folder part of a path, up to and including the last separator ("" when it has none).
 std::string ExtractFilePath(const std::string& path);
 

@@ -68,6 +68,12 @@ void TReportContent::ApplyGroupRule(ContentBox group) {
     for (const SubItem& item : SubItemsOf(group)) SetChecked(item.box, on && item.onWithGroup);
 }
 
+TReportContent TReportContent::AllUnchecked() {
+    TReportContent content;
+    content.checked_.fill(false);
+    return content;
+}
+
 void TReportContent::SetDefaults() {
     for (const ContentBox group :
          {ContentBox::StudentData, ContentBox::SubjectsData, ContentBox::Summary}) {

@@ -41,6 +41,8 @@ class TReportContent {
     void RunClickRule(ContentBox box);
     // All three groups on with their default sub-items.
     void SetDefaults();
+    // Every box unchecked, as the dialogs' boxes stand before their first showing.
+    static TReportContent AllUnchecked();
 
     static bool IsGroup(ContentBox box);
     // The group a sub-item belongs to (a group is its own).

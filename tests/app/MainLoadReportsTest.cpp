@@ -5,10 +5,17 @@
 #include <functional>
 
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/FileFaults.h"
 
 namespace {
 
 const char* const kDiaryDamaged = "Terminarz w pliku jest uszkodzony. Wczytano tylko jego część:\n";
+const char* const kCopyKept =
+    "\n\nZapisanie dokumentu pominie nieodczytaną część. Niezmienioną kopię pliku zachowano "
+    "jako:\n";
+const char* const kCopyFailed =
+    "\n\nNie udało się zachować kopii pliku. Zapisanie dokumentu pod tą samą nazwą usunie "
+    "nieodczytaną część; aby ją zachować, zapisz dokument pod inną nazwą.";
 
 // A message box that, while it is up, lets the test look at (and repaint) the window.
 class BoxThatRepaints final : public platform::MessageBoxService {
@@ -31,6 +38,13 @@ std::string DocumentWithTodaysEvents(const std::string& path) {
     for (int i = 0; i < 3; ++i)
         document.Calendar.AddEvent(3, 10, 2005, new TClEvent{"Sprawdzian", "", 0, 0, ""});
     EXPECT_EQ(0, document.SaveToFile(path));
+    return path;
+}
+
+// The sample whose diary's second year is damaged (1,733 bytes), copied to `path`.
+std::string DamagedDiaryAt(const std::string& path) {
+    testing_support::WriteBytes(
+        path, testing_support::ReadBytes(testing_support::SamplePath("damaged_tag_YEAX.ocn")));
     return path;
 }
 
@@ -58,11 +72,11 @@ TEST_F(MainWindowTest, AFailedOpenRebuildsTheTimeTableBeforeItsBoxShows) {
     EXPECT_EQ(form.DrawTimeTable.RowCount, rowsWhileShown);
 }
 
-TEST_F(MainWindowTest, ADamagedDiaryIsReportedOnOpenAndTheDocumentStays) {
+TEST_F(MainWindowTest, ADamagedDiaryIsReportedOnOpenWithTheCopyKeptAndTheDocumentStays) {
     TMainForm& form = Open();
-    const std::string damaged = testing_support::SamplePath("damaged_tag_YEAX.ocn");
+    const std::string damaged = DamagedDiaryAt(programDir.File("klasa.ocn"));
     files.ExpectOpen(damaged);
-    boxes.Expect(kDiaryDamaged + damaged, "Quirvale 2",
+    boxes.Expect(kDiaryDamaged + damaged + kCopyKept + damaged + ".uszkodzony", "Quirvale 2",
                  platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
     ui().mOpen->trigger();
     EXPECT_TRUE(form.DataFile.Named);
@@ -71,14 +85,46 @@ TEST_F(MainWindowTest, ADamagedDiaryIsReportedOnOpenAndTheDocumentStays) {
     EXPECT_FALSE(form.IsModified());
 }
 
-TEST_F(MainWindowTest, ADamagedDiaryIsReportedAtStartUp) {
-    const std::string damaged = testing_support::SamplePath("damaged_tag_YEAX.ocn");
+TEST_F(MainWindowTest, ADamagedDiaryIsReportedAtStartUpWithTheCopyKept) {
+    const std::string damaged = DamagedDiaryAt(programDir.File("klasa.ocn"));
     WriteSettings(1, damaged, 0, 0);
-    boxes.Expect(kDiaryDamaged + damaged, "Quirvale 2",
+    boxes.Expect(kDiaryDamaged + damaged + kCopyKept + damaged + ".uszkodzony", "Quirvale 2",
                  platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
     TMainForm& form = Open();
     EXPECT_TRUE(form.DataFile.Named);
     EXPECT_EQ(damaged, form.DataFile.FileName);
+}
+
+TEST_F(MainWindowTest, SavingADamagedDiaryLeavesTheOldBytesInTheCopyTheWarningNamed) {
+    const std::string damaged = DamagedDiaryAt(programDir.File("klasa.ocn"));
+    const std::vector<std::uint8_t> original = testing_support::ReadBytes(damaged);
+    // A copy named so already, of other bytes, stays as it is.
+    testing_support::WriteBytes(damaged + ".uszkodzony", {1, 2, 3});
+    TMainForm& form = Open();
+    files.ExpectOpen(damaged);
+    boxes.Expect(kDiaryDamaged + damaged + kCopyKept + damaged + ".uszkodzony.2", "Quirvale 2",
+                 platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
+    ui().mOpen->trigger();
+    ui().btnSave->click();
+    EXPECT_FALSE(form.IsModified());
+    EXPECT_EQ(976u, testing_support::ReadBytes(damaged).size());
+    EXPECT_EQ(original, testing_support::ReadBytes(damaged + ".uszkodzony.2"));
+    EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3}),
+              testing_support::ReadBytes(damaged + ".uszkodzony"));
+}
+
+TEST_F(MainWindowTest, ACopyThatCannotBeKeptIsSaidInTheWarning) {
+    const std::string damaged = DamagedDiaryAt(programDir.File("klasa.ocn"));
+    TMainForm& form = Open();
+    files.ExpectOpen(damaged);
+    boxes.Expect(kDiaryDamaged + damaged + kCopyFailed, "Quirvale 2",
+                 platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
+    {
+        testing_support::InstalledFileCalls<testing_support::DiskFullAfter> full(0);
+        ui().mOpen->trigger();
+    }
+    EXPECT_TRUE(form.DataFile.Named);
+    EXPECT_FALSE(std::filesystem::exists(damaged + ".uszkodzony"));
 }
 
 TEST_F(MainWindowTest, ALastFileOutsideTheCodePageOpensAtStartUp) {

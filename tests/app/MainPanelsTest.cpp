@@ -68,6 +68,22 @@ TEST_F(MainWindowTest, AnAverageAboveTheTopFillsTheWholeBar) {
     EXPECT_EQ(ui().SubAvBar->width(), ui().SubAvBarFill->width());
 }
 
+TEST_F(MainWindowTest, AveragesFromTheInt32LimitOnShowTheirTruncatedValue) {
+    TMainForm& form = Open();
+    form.DataFile.Settings.MarksValues[12] = 3000000.0;    // "5"
+    form.DataFile.Settings.MarksValues[9] = 2147483.6489;  // "4"
+    AddSubject(form.DataFile, "A", {12}, 1, 12);
+    AddSubject(form.DataFile, "B", {9}, 0, 9);
+    form.RefreshSubjectsList();
+    EXPECT_EQ("3000000", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_EQ("3000000", ui().lblGeneralAverage->text().toStdString());
+    EXPECT_EQ("2573741,824", ui().lblAllSubjectsAverage->text().toStdString());
+    EXPECT_EQ("3000000", ui().lblFinalMarksAverage->text().toStdString());
+    ui().btnSubjectNext->click();
+    EXPECT_EQ("2147483,648", ui().lblSubjectAverage->text().toStdString());
+    EXPECT_EQ(ui().SubAvBar->width(), ui().SubAvBarFill->width());
+}
+
 TEST_F(MainWindowTest, AnEmptyDocumentShowsTheEmptyBrowserAndZeroAverages) {
     Open();
     EXPECT_EQ(-1, ui().cbSubject->ItemIndex());

@@ -124,15 +124,42 @@ TEST_F(MainWindowTest, YesWithACancelledSaveAsKeepsTheDocumentAndRecordsNoFile) 
     EXPECT_EQ(13u, ReadBytes(SettingsPath()).size());  // an empty last file
 }
 
-TEST_F(MainWindowTest, ADocumentNamedByTheClosingQuestionIsNotRecordedAsTheLastFile) {
+TEST_F(MainWindowTest, ADocumentNamedByTheClosingQuestionIsTheLastFileNextTime) {
+    WriteSettings(1, "", 30, 40);
     TMainForm& form = Open();
+    auto* subject = new TSubject;
+    subject->Name = "Historia";
+    form.DataFile.Subjects.Add(subject);
     form.SetModified();
     boxes.ExpectSaveQuestion(platform::answer::Yes);
-    files.ExpectSave(programDir.File("nowy.ocn"));
+    const std::string saved = programDir.File("nowy.ocn");
+    files.ExpectSave(saved);
     EXPECT_TRUE(form.close());
     TProgramOptions stored;
     ASSERT_EQ(0, stored.LoadFromFile(SettingsPath()));
-    EXPECT_EQ("", stored.LastFile);
+    EXPECT_EQ(saved, stored.LastFile);
+    EXPECT_EQ(1, stored.OpenLastFile);
+    EXPECT_EQ(30, stored.Left);
+    EXPECT_EQ(40, stored.Top);
+
+    window.reset();
+    TMainForm& next = Open();
+    EXPECT_TRUE(next.DataFile.Named);
+    EXPECT_EQ(saved, next.DataFile.FileName);
+    EXPECT_EQ("Historia", ui().cbSubject->currentText().toStdString());
+}
+
+TEST_F(MainWindowTest, ANamedDocumentSavedByTheClosingQuestionStaysTheLastFile) {
+    const std::string document = programDir.File("klasa.ocn");
+    SaveDocument(document, "Biologia");
+    WriteSettings(1, document, 30, 40);
+    TMainForm& form = Open();
+    form.SetModified();
+    boxes.ExpectSaveQuestion(platform::answer::Yes);
+    EXPECT_TRUE(form.close());
+    TProgramOptions stored;
+    ASSERT_EQ(0, stored.LoadFromFile(SettingsPath()));
+    EXPECT_EQ(document, stored.LastFile);
 }
 
 TEST_F(MainWindowTest, EveryDialogThatNamesTheDocumentAsksBeforeReplacingAFile) {

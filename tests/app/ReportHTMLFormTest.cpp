@@ -117,6 +117,21 @@ TEST_F(ReportHTMLFormTest, AShortFileSetsWhatItHoldsOverTheStatesShownLast) {
     EXPECT_FALSE(form.Ui().checkBorder->Checked());
 }
 
+TEST_F(ReportHTMLFormTest, AShortFileAtTheFirstShowingLeavesTheBoxesItLacksUnchecked) {
+    testing_support::WriteBytes(SettingsFile(), Bytes(10, 1));
+    form.show();
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(Checked(static_cast<B>(i))) << i;
+    for (int i = 10; i < kContentBoxes; ++i) EXPECT_FALSE(Checked(static_cast<B>(i))) << i;
+    EXPECT_FALSE(form.Ui().checkBorder->Checked());
+    EXPECT_FALSE(form.Options().Border);
+    EXPECT_EQ(form.Ui().colorBackground->Color(), 0xFFFFFFu);
+    EXPECT_EQ(form.Ui().colorHeaderBackground->Color(), 0x800000u);
+    form.Ui().btnExit->click();
+    const Bytes saved = testing_support::ReadBytes(SettingsFile());
+    ASSERT_EQ(saved.size(), 40u);
+    EXPECT_EQ(Bytes(saved.begin() + 10, saved.begin() + 16), Bytes(6, 0));
+}
+
 TEST_F(ReportHTMLFormTest, APanelTakesTheConfirmedColourOnlyAndKeepsAll32Bits) {
     TReportHTMLOptions stored;
     stored.HeaderFrameColor = 0x7F123456;

@@ -59,6 +59,19 @@ TEST_F(ReportTXTFormTest, AGroupStoredOffTurnsItsStoredSubItemsOff) {
         EXPECT_FALSE(box->Checked()) << box->objectName().toStdString();
 }
 
+TEST_F(ReportTXTFormTest, AShortFileAtTheFirstShowingLeavesTheBoxesItLacksUnchecked) {
+    testing_support::WriteBytes(SettingsFile(), {1, 0, 1, 0, 0});
+    form.show();
+    EXPECT_TRUE(content().checkStudentData->Checked());
+    EXPECT_FALSE(content().checkSchool->Checked());
+    EXPECT_TRUE(content().checkSchoolYear->Checked());
+    for (int i = 3; i < kContentBoxes; ++i)
+        EXPECT_FALSE(form.Ui().GroupBox2->Box(static_cast<B>(i)).Checked()) << i;
+    form.Ui().btnExit->click();
+    EXPECT_EQ(testing_support::ReadBytes(SettingsFile()),
+              (Bytes{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
 TEST_F(ReportTXTFormTest, DefaultsResetSubItemsOfGroupsAlreadyOn) {
     form.show();
     ClickBox(*content().checkDesc);

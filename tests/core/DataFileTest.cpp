@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <iterator>
 #include <utility>
+#include <vector>
 
 #include "core/DataFile.h"
 #include "platform/Dates.h"
@@ -186,6 +188,26 @@ TEST_F(DataFileTest, SaveDialogCancelledAfterYesKeepsEverything) {
     EXPECT_EQ(std::pair(false, true), State());
 }
 
+TEST_F(DataFileTest, CloseTellsOfTheSaveItMadeWhileTheDocumentNamesItsFile) {
+    std::vector<std::string> named;
+    const auto saved = [&] { named.push_back(document_.FileName); };
+    Change();
+    ExpectSaveQuestion(answer::No);
+    EXPECT_EQ(0, document_.Close(saveDialog_, saved));
+    Change();
+    ExpectSaveQuestion(answer::Yes);
+    dialogs_.ExpectSaveCancelled();
+    EXPECT_EQ(2, document_.Close(saveDialog_, saved));
+    EXPECT_TRUE(named.empty());
+
+    const std::string path = dir_.File("zapis.ocn");
+    ExpectSaveQuestion(answer::Yes);
+    dialogs_.ExpectSave(path);
+    EXPECT_EQ(0, document_.Close(saveDialog_, saved));
+    EXPECT_EQ(named, std::vector<std::string>{path});
+    EXPECT_TRUE(document_.FileName.empty());
+}
+
 TEST_F(DataFileTest, FailedSaveAfterYesTellsTheUserAndKeepsTheDocument) {
     Change();
     const std::string path = dir_.File("brak/plan.ocn");
@@ -225,6 +247,32 @@ TEST_F(DataFileTest, OpenAsksOnlyAfterAFileWasChosen) {
     EXPECT_EQ(2, document_.Open(openDialog_, saveDialog_));
     EXPECT_EQ(1, document_.Subjects.Count);
     EXPECT_EQ(std::pair(false, true), State());
+}
+
+TEST_F(DataFileTest, ADamagedDiarysFileIsKeptAsItWasBeforeASaveDropsTheUnreadPart) {
+    const std::vector<std::uint8_t> original = ReadBytes(SamplePath("damaged_tag_YEAX.ocn"));
+    const std::string path = dir_.File("klasa.ocn");
+    testing_support::WriteBytes(path, original);
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    ASSERT_TRUE(document_.DiaryDamaged);
+    EXPECT_EQ(path + ".uszkodzony", document_.DamagedCopy);
+    EXPECT_EQ(original, ReadBytes(document_.DamagedCopy));
+    // Loaded again unsaved, it names the same copy.
+    document_.Clear();
+    EXPECT_EQ("", document_.DamagedCopy);
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    EXPECT_EQ(path + ".uszkodzony", document_.DamagedCopy);
+
+    ASSERT_EQ(0, document_.Save(saveDialog_));
+    EXPECT_EQ(976u, ReadBytes(path).size());
+    EXPECT_EQ(original, ReadBytes(path + ".uszkodzony"));
+    // What was saved reads whole: nothing more is kept.
+    document_.Clear();
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    EXPECT_FALSE(document_.DiaryDamaged);
+    EXPECT_EQ("", document_.DamagedCopy);
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir_.Path()),
+                               std::filesystem::directory_iterator()));
 }
 
 TEST_F(DataFileTest, OpenClosesTheDocumentAndLoadsTheChosenFile) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
 #include <memory>
@@ -176,11 +179,48 @@ TEST(TruncTo3DecimalsTest, ExtendedConstantKeepsShortDecimals) {
         EXPECT_EQ(TruncTo3Decimals(value), value) << value;
 }
 
-TEST(TruncTo3DecimalsTest, OutOfRangeValuesAreClamped) {
+// The original's way through a 32-bit integer, for thousandfolds that fit in one.
+double TruncThroughInt32(double value) {
+    return static_cast<double>(static_cast<std::int32_t>(value * 1000.0) * 0.001L);
+}
+
+TEST(TruncTo3DecimalsTest, BelowTheInt32LimitEveryResultIsTheOriginalsBitForBit) {
+    for (const double step : {0.0001, 0.0007, 0.1234567, 1.1, 987.654321, 12345.6789}) {
+        for (double value = -2147483.647; value <= 2147483.647; value += step * 1e5) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(TruncTo3Decimals(value)),
+                      std::bit_cast<std::uint64_t>(TruncThroughInt32(value)))
+                << value;
+        }
+    }
+    for (const double value :
+         {2147483.647, 2147483.6479, -2147483.648, -2147483.6489, -0.0001, -0.0, 0.0009, 1.0 / 3.0})
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(TruncTo3Decimals(value)),
+                  std::bit_cast<std::uint64_t>(TruncThroughInt32(value)))
+            << value;
+    // A negative value that truncates to nothing gives the integer's zero, not a negative one.
+    EXPECT_FALSE(std::signbit(TruncTo3Decimals(-0.0001)));
+}
+
+TEST(TruncTo3DecimalsTest, FromTheInt32LimitOnValuesAreTruncatedNotClamped) {
+    EXPECT_EQ(TruncTo3Decimals(2147483.648), 2147483.648);
+    EXPECT_EQ(TruncTo3Decimals(2147483.6489), 2147483.648);
+    EXPECT_EQ(TruncTo3Decimals(3000000.0), 3000000.0);
+    EXPECT_EQ(TruncTo3Decimals(3000000.1239), 3000000.123);
+    EXPECT_EQ(TruncTo3Decimals(-2147483.649), -2147483.649);
+    EXPECT_EQ(TruncTo3Decimals(-3000000.1239), -3000000.123);
+    EXPECT_EQ(TruncTo3Decimals(123456789012.3456), 123456789012.345);
+    // From 2^53 on every double is whole; its thousandfold may not even be finite.
+    EXPECT_EQ(TruncTo3Decimals(0x1p53), 0x1p53);
+    EXPECT_EQ(TruncTo3Decimals(1e300), 1e300);
+    EXPECT_EQ(TruncTo3Decimals(-1e300), -1e300);
+}
+
+TEST(TruncTo3DecimalsTest, InfinitiesStayAndNaNGivesZero) {
     const double infinity = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(TruncTo3Decimals(1e300), 2147483.647);
-    EXPECT_EQ(TruncTo3Decimals(infinity), 2147483.647);
-    EXPECT_EQ(TruncTo3Decimals(-1e300), -2147483.648);
+    EXPECT_EQ(TruncTo3Decimals(infinity), infinity);
+    EXPECT_EQ(TruncTo3Decimals(-infinity), -infinity);
+    EXPECT_EQ(TruncTo3Decimals(std::numeric_limits<double>::max()),
+              std::numeric_limits<double>::max());
     EXPECT_EQ(TruncTo3Decimals(std::numeric_limits<double>::quiet_NaN()), 0.0);
 }
 

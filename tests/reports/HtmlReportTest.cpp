@@ -387,4 +387,15 @@ TEST(HtmlReportTest, SubjectAveragesAreCutAfterTheThirdDecimal) {
     EXPECT_NE(page.find("\">4.75</td>"), std::string::npos);
 }
 
+TEST(HtmlReportTest, AnAverageFromTheInt32LimitOnIsWrittenAsTruncatedNotClamped) {
+    ReportDocument document;
+    document.Settings.MarksValues[k5] = 3000000.0;
+    AddSubject(document, "A", {k5});
+    TReportHTMLOptions options = AllOff();
+    options.Content.SetChecked(B::SubjectsData, true);
+    const std::string page = WriteHtmlReport(document, options);
+    EXPECT_NE(page.find("\">3e+06</td>"), std::string::npos);
+    EXPECT_EQ(page.find("2.14748e+06"), std::string::npos);
+}
+
 }  // namespace

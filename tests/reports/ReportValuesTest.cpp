@@ -109,6 +109,25 @@ TEST(SummaryValuesTest, TheFourAveragesAreTruncated) {
     EXPECT_EQ(AverageText(FinalAverageCompulsory(empty)), "0");
 }
 
+TEST(SummaryValuesTest, AveragesFromTheInt32LimitOnAreTruncatedNotClamped) {
+    ReportDocument document;
+    document.Settings.MarksValues[k5] = 3000000.0;
+    document.Settings.MarksValues[k4] = 2147483.6489;
+    AddSubject(document, "A", {k5}, 1, k5);
+    AddSubject(document, "B", {k4}, 0, k4);
+    EXPECT_EQ(SubjectAverageValue(*document.Subjects.Get(0), document.Settings.MarksValues),
+              3000000.0);
+    EXPECT_EQ(SubjectAverageValue(*document.Subjects.Get(1), document.Settings.MarksValues),
+              2147483.648);
+    EXPECT_EQ(MarksAverageAll(document), 2573741.824);
+    EXPECT_EQ(FinalAverageAll(document), 2573741.824);
+    // Six significant digits: the exponent form is what the general format gives them.
+    EXPECT_EQ(AverageText(MarksAverageCompulsory(document)), "3e+06");
+    EXPECT_EQ(AverageText(FinalAverageCompulsory(document)), "3e+06");
+    EXPECT_EQ(AverageText(MarksAverageAll(document)), "2.57374e+06");
+    EXPECT_EQ(AverageText(2147483.648), "2.14748e+06");
+}
+
 TEST(AverageTextTest, SixSignificantDigitsAPointAndNoTrailingZeros) {
     EXPECT_EQ(AverageText(4.333), "4.333");
     EXPECT_EQ(AverageText(TruncTo3Decimals(4.3333)), "4.333");

@@ -304,6 +304,15 @@ TEST(TextReportTest, TextsKeepACrAtTheirEndAndTheirOwnBreaks) {
     EXPECT_EQ(WriteTextReport(document, content), Text(expected));
 }
 
+TEST(TextReportTest, AnAverageFromTheInt32LimitOnIsWrittenAsTruncatedNotClamped) {
+    ReportDocument document;
+    document.Settings.MarksValues[k5] = 3000000.0;
+    AddSubject(document, "A", {k5});
+    const std::string text = WriteTextReport(document, AllOn());
+    EXPECT_NE(text.find(platform::Utf8ToCp1250("Średnia: 3e+06\r\n")), std::string::npos);
+    EXPECT_EQ(text.find("2.14748e+06"), std::string::npos);
+}
+
 TEST(TextReportTest, AveragesKeepThePointUnderACommaLocale) {
     testing_support::DecimalSeparatorOverride comma(',');
     ReportDocument document;
