@@ -37,7 +37,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     if (longest != lines.end())
         ui->memoLicense->setMinimumWidth(MemoWidthFor(*ui->memoLicense, *longest));
     connect(ui->btnClose, &QAbstractButton::clicked, this, &TAboutForm::btnCloseClick);
-    connect(ui->lblMail, &platform::Label::clicked, this, &TAboutForm::lblMailClick);
+    connect(ui->lblMail, &platform::LinkLabel::clicked, this, &TAboutForm::lblMailClick);
 }
 
 TAboutForm::~TAboutForm() = default;

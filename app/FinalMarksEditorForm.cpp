@@ -137,6 +137,9 @@ void TFinalMarksEditorForm::btnSelectMarkClick() {
         (*FFinalMarks)[FCurrentRow - 1] = static_cast<unsigned char>(*picked.Marks.Get(0));
     RefreshDetails();
     FillGrid();
+    // The user goes on from the row in the grid, not from "...".
+    ui->SubjectsList->SetRow(FCurrentRow);
+    ui->SubjectsList->setFocus(Qt::OtherFocusReason);
 }
 
 void TFinalMarksEditorForm::btnDelMarkClick() {

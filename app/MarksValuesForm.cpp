@@ -87,20 +87,20 @@ void TMarksValuesForm::btnSetDefaultMarksValuesClick() {
     for (int k = 0; k < kMarkKinds; ++k) ValueEdits[k]->SetText(platform::FloatToStr(defaults[k]));
 }
 
-// All values or none. Only the edit being typed in can hold a typed text that is no number; it
-// gets back the text it held when entered. Any other edit holding no number shows a value
-// loaded from the file, which has to be retyped first.
+// All values or none. The edit being typed in gets back the text it held when entered; any
+// other edit holding no number (set through the accessibility interface, or loaded so from the
+// file) gets back its stored value. Either takes the focus, so the user sees which one it was.
 void TMarksValuesForm::btnOKClick() {
     if (FActiveEdit != nullptr && !ReadTypedNumber(FActiveEdit->Text())) {
-        ShowInvalidValue();
-        FActiveEdit->SetText(FSavedText);
+        PutBackInvalidValue(*FActiveEdit, FSavedText);
         return;
     }
     TMarksValues values{};
     for (int k = 0; k < kMarkKinds; ++k) {
         const std::optional<double> value = ReadTypedNumber(ValueEdits[k]->Text());
         if (!value) {
-            ShowInvalidValue();
+            PutBackInvalidValue(*ValueEdits[k],
+                                platform::FloatToStr(DataFile.Settings.MarksValues[k]));
             return;
         }
         values[k] = *value;
@@ -112,6 +112,12 @@ void TMarksValuesForm::btnOKClick() {
 
 void TMarksValuesForm::btnCancelClick() {
     close();
+}
+
+void TMarksValuesForm::PutBackInvalidValue(platform::Edit& edit, const std::string& text) {
+    ShowInvalidValue();
+    edit.SetText(text);
+    edit.setFocus(Qt::OtherFocusReason);
 }
 
 void TMarksValuesForm::ShowInvalidValue() {

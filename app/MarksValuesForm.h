@@ -41,6 +41,8 @@ class TMarksValuesForm : public QDialog {
     void btnOKClick();
     void btnCancelClick();
     void ShowInvalidValue();
+    // Tells the user the edit holds no number, gives it `text` and the focus.
+    void PutBackInvalidValue(platform::Edit& edit, const std::string& text);
 
     TDataFile& DataFile;
     TMainServices& Main;

@@ -17,6 +17,7 @@ TProgramOptionsForm::TProgramOptionsForm(TDataFile& dataFile, TMainServices& mai
                      ui->colorTTSelection,  ui->colorTTSelectionText, ui->colorTTGridLines};
     for (platform::Panel* swatch : ColorSwatches) {
         swatch->setCursor(Qt::PointingHandCursor);
+        swatch->SetAction("Wybierz kolor");
         connect(swatch, &platform::Panel::click, this,
                 [this, swatch] { colorTTBackgroundClick(*swatch); });
     }

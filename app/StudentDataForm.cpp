@@ -21,9 +21,9 @@ constexpr const char* kClassLetters[][2] = {
 };
 
 // The class letter is one code-page byte; a zero byte is no letter at all.
-QString ClassCharText(char classChar) {
-    if (classChar == '\0') return QString();
-    return QString::fromStdString(platform::Cp1250ToUtf8(std::string(1, classChar)));
+std::string ClassCharText(char classChar) {
+    if (classChar == '\0') return {};
+    return platform::Cp1250ToUtf8(std::string(1, classChar));
 }
 
 }  // namespace
@@ -48,8 +48,9 @@ TStudentDataForm::TStudentDataForm(TDataFile& dataFile, TMainServices& main, QWi
             &TStudentDataForm::CSpinSchoolYear1Change);
     connect(ui->CSpinSchoolYear2, &platform::SpinEdit::changed, this,
             &TStudentDataForm::CSpinSchoolYear2Change);
-    connect(ui->editClass, &platform::Edit::click, this, &TStudentDataForm::editClassClick);
-    connect(ui->editClassChar, &platform::Edit::click, this, &TStudentDataForm::editClassCharClick);
+    connect(ui->editClass, &platform::Edit::dropDown, this, &TStudentDataForm::editClassClick);
+    connect(ui->editClassChar, &platform::Edit::dropDown, this,
+            &TStudentDataForm::editClassCharClick);
     connect(ui->btnOK, &QAbstractButton::clicked, this, &TStudentDataForm::btnOKClick);
     connect(ui->btnCancel, &QAbstractButton::clicked, this, &TStudentDataForm::btnCancelClick);
 }
@@ -89,9 +90,11 @@ void TStudentDataForm::FormShow() {
     ui->CSpinSchoolYear2->SetValue(
         static_cast<int>(std::min<std::int64_t>(std::int64_t{student.SchoolYear} + 1, INT_MAX)));
     ui->editClass->SetText(ClassNumberToRoman(student.Class));
-    ui->editClassChar->setText(ClassCharText(student.ClassChar));
+    ui->editClassChar->SetText(ClassCharText(student.ClassChar));
     ui->memoComment->SetText(student.Comment);
     FModified = 0;
+    // Every opening is filled in from the top, whichever control had the focus at closing.
+    ui->editStudentName->setFocus(Qt::OtherFocusReason);
 }
 
 void TStudentDataForm::memoCommentChange() {
@@ -121,12 +124,12 @@ void TStudentDataForm::editClassCharClick() {
 }
 
 void TStudentDataForm::c1Click(const QAction& item) {
-    ui->editClass->setText(item.text());
+    ui->editClass->SetText(item.text().toStdString());
     FModified = 1;
 }
 
 void TStudentDataForm::a1Click(const QAction& item) {
-    ui->editClassChar->setText(item.text());
+    ui->editClassChar->SetText(item.text().toStdString());
     FModified = 1;
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"
 
 namespace platform {
@@ -34,6 +35,13 @@ class HintNamedButton : public QAccessibleWidget {
         return caption.isEmpty() ? widget()->toolTip() : caption;
     }
 
+    // The kind Qt's own interface gives a button with a caption: a button asked for before it
+    // got its caption (its checkable state set first, as a layout does) is the same kind of
+    // control as one asked for after.
+    QAccessible::Role role() const override {
+        return Button()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = Button()->isCheckable();
@@ -45,12 +53,16 @@ class HintNamedButton : public QAccessibleWidget {
     }
 
     QStringList actionNames() const override {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+        const QString own = Button()->isCheckable() ? toggleAction() : pressAction();
+        return QStringList(own) + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction() && widget()->isEnabled()) {
+        if (!widget()->isEnabled()) return;
+        if (action == pressAction() && !Button()->isCheckable()) {
             Button()->click();
+        } else if (action == toggleAction() && Button()->isCheckable()) {
+            Button()->toggle();
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -60,15 +72,72 @@ class HintNamedButton : public QAccessibleWidget {
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A panel is a pane, or a button once it has an action.
 class CaptionNamedPanel : public QAccessibleWidget {
   public:
     explicit CaptionNamedPanel(Panel* panel) : QAccessibleWidget(panel, QAccessible::Pane) {}
 
+    QAccessible::Role role() const override {
+        return Pressable() ? QAccessible::Button : QAccessible::Pane;
+    }
+
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
         if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
-        const QString caption = QString::fromStdString(static_cast<Panel*>(widget())->Caption());
+        const QString caption = QString::fromStdString(ThePanel()->Caption());
         return caption.isEmpty() ? widget()->toolTip() : caption;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Pressable()) names.prepend(pressAction());
+        return names;
+    }
+
+    QString localizedActionName(const QString& action) const override {
+        if (action == pressAction() && Pressable()) return ThePanel()->Action();
+        return QAccessibleWidget::localizedActionName(action);
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && Pressable()) {
+            if (widget()->isEnabled()) ThePanel()->Press();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+  private:
+    Panel* ThePanel() const { return static_cast<Panel*>(widget()); }
+    bool Pressable() const { return !ThePanel()->Action().isEmpty(); }
+};
+
+class LinkInterface : public QAccessibleWidget {
+  public:
+    explicit LinkInterface(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        return static_cast<LinkLabel*>(widget())->text();
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            if (widget()->isEnabled()) static_cast<LinkLabel*>(widget())->Press();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
     }
 };
 
@@ -78,6 +147,7 @@ QAccessibleInterface* NamedControls(const QString& className, QObject* object) {
         className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     if (auto* panel = qobject_cast<Panel*>(object)) return new CaptionNamedPanel(panel);
+    if (auto* link = qobject_cast<LinkLabel*>(object)) return new LinkInterface(link);
     auto* button = qobject_cast<QAbstractButton*>(object);
     const bool pushOrTool = qobject_cast<QPushButton*>(object) != nullptr ||
                             qobject_cast<QToolButton*>(object) != nullptr;

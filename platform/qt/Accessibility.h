@@ -5,7 +5,8 @@ namespace platform {
 // Gives every control a name for screen readers (and tests through the accessibility
 // interface): a push or tool button without a caption is named by its hint, a panel by its
 // caption (else its hint). Edits, memos and combo boxes are named by the label whose buddy
-// they are, as Qt does. Called once by the application object.
+// they are, as Qt does. A panel with an action is a button and a link label a link, each with
+// a press action. Called once by the application object.
 void InstallAccessibleNames();
 
 }  // namespace platform

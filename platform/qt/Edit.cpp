@@ -1,5 +1,6 @@
 #include "platform/qt/Edit.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <limits>
@@ -16,6 +17,22 @@ bool IsFocusMove(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }
 
+// The keys that open a drop-down list.
+bool OpensDropDown(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    switch (event.key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F4:
+            return modifiers == Qt::NoModifier;
+        case Qt::Key_Down:
+            return modifiers == Qt::AltModifier;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 Edit::Edit(QWidget* parent) : QLineEdit(parent) {
@@ -25,13 +42,26 @@ Edit::Edit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &Edit::TextChanged);
 }
 
+void Edit::SetChosenFromMenu(bool chosen) {
+    chosenFromMenu_ = chosen;
+    chosenText_ = text();
+    if (chosen) setReadOnly(true);
+}
+
 void Edit::SetText(const std::string& text) {
     const QScopedValueRollback quiet(programmatic_, true);
     setText(QString::fromStdString(text));
+    chosenText_ = this->text();
 }
 
 void Edit::TextChanged() {
-    if (!programmatic_) emit changed();
+    if (programmatic_) return;
+    if (chosenFromMenu_) {
+        const QScopedValueRollback quiet(programmatic_, true);
+        setText(chosenText_);
+        return;
+    }
+    emit changed();
 }
 
 void Edit::SetColor(TColor color) {
@@ -40,6 +70,15 @@ void Edit::SetColor(TColor color) {
 
 void Edit::SetFontColor(TColor color) {
     SetPaletteColor(*this, QPalette::Text, color);
+}
+
+void Edit::keyPressEvent(QKeyEvent* event) {
+    if (chosenFromMenu_ && OpensDropDown(*event)) {
+        event->accept();
+        emit dropDown();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void Edit::focusInEvent(QFocusEvent* event) {
@@ -56,6 +95,7 @@ void Edit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit click();
+        if (chosenFromMenu_) emit dropDown();
     }
 }
 

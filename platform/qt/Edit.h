@@ -13,10 +13,18 @@ namespace platform {
 // the focus moving between controls; a focus lost to another window or to a pop-up (the
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
 // Characters code page 1250 cannot hold are refused, typed or pasted.
+// An edit chosen from a menu is read-only and shows what the window chose in a menu it opens
+// on `dropDown()`: a click, Space, Enter, Alt+Down or F4, as a drop-down list opens. Its text
+// changes only through SetText: text set through the accessibility interface is put back at
+// once, as typing is refused, and emits no `changed()`.
 class Edit : public QLineEdit, public TextControl {
     Q_OBJECT
+    Q_PROPERTY(bool chosenFromMenu READ ChosenFromMenu WRITE SetChosenFromMenu)
   public:
     explicit Edit(QWidget* parent = nullptr);
+
+    bool ChosenFromMenu() const { return chosenFromMenu_; }
+    void SetChosenFromMenu(bool chosen);
 
     void SetText(const std::string& text) override;
     std::string Text() const override { return text().toStdString(); }
@@ -30,8 +38,10 @@ class Edit : public QLineEdit, public TextControl {
     void enter();
     void exit();
     void click();
+    void dropDown();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -40,6 +50,9 @@ class Edit : public QLineEdit, public TextControl {
     void TextChanged();
 
     bool programmatic_ = false;
+    bool chosenFromMenu_ = false;
+    // The text the program last set, what an edit chosen from a menu keeps.
+    QString chosenText_;
 };
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 #include "platform/qt/Label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "platform/qt/Pressable.h"
 #include "platform/qt/QtColor.h"
 
 namespace platform {
@@ -28,6 +30,24 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();
+}
+
+LinkLabel::LinkLabel(QWidget* parent) : Label(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    Label::paintEvent(event);
+    PaintFocusFrame(*this, 0);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (!IsPressKey(*event)) {
+        Label::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Press();
 }
 
 }  // namespace platform

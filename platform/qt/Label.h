@@ -30,4 +30,19 @@ class Label : public QLabel, public TextControl {
     bool pressed_ = false;
 };
 
+// A label that is a link: it takes the focus with Tab or a click and shows it, Space and Enter
+// follow it as a click does, and the accessibility interface offers it as a link with a press
+// action. Following it emits `clicked()`.
+class LinkLabel : public Label {
+    Q_OBJECT
+  public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+    void Press() { emit clicked(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 }  // namespace platform

@@ -1,8 +1,10 @@
 #include "platform/qt/Panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt/Pressable.h"
 #include "platform/qt/QtColor.h"
 
 namespace platform {
@@ -21,6 +23,11 @@ void Panel::SetColor(TColor color) {
     SetPaletteColor(*this, QPalette::Window, color);
 }
 
+void Panel::SetAction(const QString& action) {
+    action_ = action;
+    setFocusPolicy(action_.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void Panel::SetCaption(const std::string& caption) {
     caption_ = QString::fromStdString(caption);
     update();
@@ -28,10 +35,21 @@ void Panel::SetCaption(const std::string& caption) {
 
 void Panel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (caption_.isEmpty()) return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    if (!caption_.isEmpty()) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    }
+    PaintFocusFrame(*this, frameWidth() + 1);
+}
+
+void Panel::keyPressEvent(QKeyEvent* event) {
+    if (action_.isEmpty() || !IsPressKey(*event)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Press();
 }
 
 void Panel::mousePressEvent(QMouseEvent* event) {

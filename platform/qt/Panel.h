@@ -13,10 +13,19 @@ namespace platform {
 // only the low three bytes are painted.
 // A click is a left press and release; a double click emits `doubleClick()` after the first
 // click's `click()`, and its own release is no further click.
+// A panel with an action (what a press does, as "Wybierz kolor" for a colour swatch) is a
+// control: it takes the focus with Tab or a click and shows it, Space and Enter press it, and
+// the accessibility interface offers it as a button whose press action has that name. A press
+// emits `click()`.
 class Panel : public QFrame {
     Q_OBJECT
+    Q_PROPERTY(QString action READ Action WRITE SetAction)
   public:
     explicit Panel(QWidget* parent = nullptr);
+
+    QString Action() const { return action_; }
+    void SetAction(const QString& action);
+    void Press() { emit click(); }
 
     TColor Color() const;
     void SetColor(TColor color);
@@ -29,6 +38,7 @@ class Panel : public QFrame {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -36,6 +46,7 @@ class Panel : public QFrame {
   private:
     TColor color_ = 0;
     QString caption_;
+    QString action_;
     bool pressed_ = false;
 };
 

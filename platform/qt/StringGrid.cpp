@@ -10,6 +10,8 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // The arrow keys move within the grid; Tab moves on to the window's other controls.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     horizontalHeader()->hide();
     horizontalHeader()->setSectionsClickable(false);
@@ -83,6 +85,12 @@ void StringGrid::SetCells(int col, int row, const std::string& text) {
     } else {
         setItem(row - fixedRows_, col, new QTableWidgetItem(qtext));
     }
+}
+
+void StringGrid::SetRow(int row) {
+    if (row < fixedRows_ || row >= RowCount()) return;
+    const QScopedValueRollback quiet(quiet_, true);
+    setCurrentCell(row - fixedRows_, std::max(0, currentColumn()));
 }
 
 void StringGrid::mousePressEvent(QMouseEvent* event) {

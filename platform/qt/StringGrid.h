@@ -10,6 +10,7 @@ namespace platform {
 // like one, stays in view and cannot be selected. The user's selection of a cell, by mouse,
 // keyboard or the accessibility interface, emits `selectCell()` once with those coordinates, as
 // does every press on a cell; the program's changes through these members emit nothing.
+// The arrow keys move between the cells; Tab and Shift+Tab leave the grid.
 class StringGrid : public QTableWidget {
     Q_OBJECT
   public:
@@ -24,6 +25,9 @@ class StringGrid : public QTableWidget {
     // A cell outside the grid reads as empty; setting one does nothing.
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
+    // Makes a row below the fixed one the current and selected one, in the column that was
+    // current (else the first), as the keyboard goes on from there.
+    void SetRow(int row);
 
   signals:
     void selectCell(int col, int row);

@@ -1,5 +1,7 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QDesktopServices>
+#include <QTest>
 #include <QToolButton>
 #include <QUrl>
 
@@ -7,6 +9,7 @@
 #include "platform/qt/Label.h"
 #include "platform/qt/Memo.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
 #include "ui_AboutForm.h"
@@ -51,6 +54,24 @@ TEST(AboutFormTest, TheContactLineOpensAMailToTheProgramsAddress) {
     ASSERT_EQ(1, mail.opened.size());
     EXPECT_EQ("mailto:kontakt@quirvale.example?subject=Quirvale 2",
               mail.opened.front().toString().toStdString());
+}
+
+TEST(AboutFormTest, TheContactLinkIsReachedWithTabAndFollowedWithTheKeyboardOrItsAction) {
+    MailHandler mail;
+    TAboutForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Ui().memoLicense->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.Ui().memoLicense, Qt::Key_Tab);
+    ASSERT_EQ(form.Ui().lblMail, QApplication::focusWidget());
+    QTest::keyClick(form.Ui().lblMail, Qt::Key_Return);
+    accessible_actions::Press(*form.Ui().lblMail);
+    ASSERT_EQ(2, mail.opened.size());
+    EXPECT_EQ(TAboutForm::MailLink(), mail.opened.back().toString());
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(form.Ui().lblMail);
+    EXPECT_EQ(QAccessible::Link, link->role());
+    EXPECT_EQ("kontakt@quirvale.example", link->text(QAccessible::Name).toStdString());
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST(AboutFormTest, ControlsAreNamedForScreenReaders) {

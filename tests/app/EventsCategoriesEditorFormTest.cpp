@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTest>
 #include <QToolButton>
 #include <functional>
 
@@ -12,6 +13,7 @@
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -157,6 +159,29 @@ TEST_F(EventsCategoriesEditorFormTest, ColoursKeepAllTheirBitsUnlessNewOnesArePi
     });
     EXPECT_EQ("Kartkówki", document.Calendar.Categories.Get(0)->Name);
     EXPECT_EQ(0x80000005u, document.Calendar.Categories.Get(0)->Color);
+}
+
+TEST_F(EventsCategoriesEditorFormTest,
+       TheColourPanelsTakeTheFocusAndOpenTheirDialogFromTheKeyboard) {
+    colors.ExpectPick(0x123456);
+    colors.ExpectPick(0x00FF00);
+    colors.ExpectPick(0x654321);
+    colors.ExpectPick(0x0000FF);
+    Edit([this](Ui::TEventsCategoriesEditorForm& ui) {
+        for (platform::Panel* swatch :
+             {ui.panelNCColor, ui.panelNCTColor, ui.panelMCColor, ui.panelMCTColor})
+            EXPECT_TRUE(swatch->focusPolicy() & Qt::TabFocus) << swatch->objectName().toStdString();
+        QTest::keyClick(ui.panelNCColor, Qt::Key_Space);
+        accessible_actions::Press(*ui.panelNCTColor);
+        EXPECT_EQ(platform::ToQColor(0x123456), ui.edNewCatName->palette().color(QPalette::Base));
+        EXPECT_EQ(platform::ToQColor(0x00FF00), ui.edNewCatName->palette().color(QPalette::Text));
+        ClickItem(ui, 1);
+        QTest::keyClick(ui.panelMCColor, Qt::Key_Return);
+        QTest::keyClick(ui.panelMCTColor, Qt::Key_Enter, Qt::KeypadModifier);
+        ExpectModGroup(ui, "Sprawdzian", 0x654321, 0x0000FF);
+        ui.btnModCategory->click();
+    });
+    EXPECT_EQ(0x654321u, document.Calendar.Categories.Get(1)->Color);
 }
 
 TEST_F(EventsCategoriesEditorFormTest, DeletingSelectsTheCategoryAboveAndShowsIt) {

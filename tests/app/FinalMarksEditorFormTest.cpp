@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "app/AddMarkForm.h"
 #include "app/FinalMarksEditorForm.h"
 #include "platform/qt/Panel.h"
@@ -150,6 +153,44 @@ TEST_F(FinalMarksEditorFormTest, APickThroughTheKeypadIsKeptOnlyByOk) {
     PickThroughKeypad(*ui().btnSelectMark, &Ui::TAddMarkForm::btn6);
     ui().btnOK->click();
     EXPECT_EQ(15, polski->FinalMark);
+}
+
+TEST_F(FinalMarksEditorFormTest, TheKeyboardReachesTheButtonsAndComesBackToTheRowFromTheKeypad) {
+    testing_support::AddSubject(document, "Polski", {}, 1, 12);
+    TSubject* fizyka = testing_support::AddSubject(document, "Fizyka", {}, 1, kNoFinalMark);
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    grid().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    EXPECT_EQ("Fizyka", ui().edName->Caption());
+    QTest::keyClick(&grid(), Qt::Key_Tab);
+    ASSERT_EQ(ui().btnSelectMark, editor.focusWidget());
+
+    testing_support::ExpectModal<TAddMarkForm>(
+        [&] { QTest::keyClick(ui().btnSelectMark, Qt::Key_Space); },
+        [](TAddMarkForm& keypad) {
+            keypad.Ui().btn5->click();
+            keypad.Ui().btnAccept->click();
+        });
+    EXPECT_EQ("5", ui().edMark->Caption());
+    EXPECT_EQ(&grid(), editor.focusWidget());
+    EXPECT_EQ(1, grid().currentRow());  // still on "Fizyka"
+
+    QTest::keyClick(&grid(), Qt::Key_Tab);
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(ui().btnDelMark, editor.focusWidget());
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(ui().btnOK, editor.focusWidget());
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(ui().btnCancel, editor.focusWidget());
+    grid().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&grid(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ui().btnCancel, editor.focusWidget());
+
+    QTest::keyClick(ui().btnOK, Qt::Key_Space);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(12, fizyka->FinalMark);
 }
 
 TEST_F(FinalMarksEditorFormTest, OkWithoutChangesStillStoresAndMarksModified) {

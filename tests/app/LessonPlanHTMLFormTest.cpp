@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QTest>
 #include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
@@ -165,6 +167,29 @@ TEST_F(LessonPlanHTMLFormTest, SpinsOfFontSizesAndBorderCannotBeTyped) {
     EXPECT_TRUE(ui().spinHeaderFontSize->findChild<QLineEdit*>()->isReadOnly());
     EXPECT_TRUE(ui().spinBorderWidth->findChild<QLineEdit*>()->isReadOnly());
     EXPECT_FALSE(ui().spinColsUserWidth->findChild<QLineEdit*>()->isReadOnly());
+}
+
+TEST_F(LessonPlanHTMLFormTest, TheColourPanelsTakeTheFocusAndOpenTheirDialogFromTheKeyboard) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ui().colorHeaderBG->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui().colorHeaderBG, Qt::Key_Tab);
+    EXPECT_EQ(ui().colorHeaderText, QApplication::focusWidget());
+    TColor pick = 0x102030;
+    for (platform::Panel* panel : {ui().colorBorder, ui().colorHeaderBG, ui().colorHeaderText,
+                                   ui().colorPlanBG, ui().colorPlanText}) {
+        EXPECT_TRUE(panel->focusPolicy() & Qt::TabFocus) << panel->objectName().toStdString();
+        colors.ExpectPick(pick);
+        QTest::keyClick(panel, Qt::Key_Enter, Qt::KeypadModifier);
+        colors.ExpectPick(pick + 1);
+        QTest::keyClick(panel, Qt::Key_Space);
+        colors.ExpectPick(pick + 2);
+        accessible_actions::Press(*panel);
+        EXPECT_EQ(panel->Color(), pick + 2) << panel->objectName().toStdString();
+        pick += 0x10;
+    }
+    EXPECT_EQ(colors.OpenedOn().size(), 15u);
+    EXPECT_EQ(AccessibleName(*ui().colorBorder), "Kolor obramowania");
 }
 
 TEST_F(LessonPlanHTMLFormTest, ControlsAreNamedForScreenReaders) {

@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "app/MarksValuesForm.h"
+#include "platform/Numbers.h"
 #include "platform/qt/Edit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/TypedNumbers.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -248,6 +250,25 @@ TEST_F(MarksValuesTest, ActivatingTheWindowAgainKeepsWhatWasTyped) {
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(&form, &activation);
     EXPECT_EQ("3,75", ui().editValue3->Text());
+}
+
+TEST_F(MarksValuesTest, NoNumberSetThroughTheAccessibilityInterfaceIsPutBackAndFocusedByOk) {
+    Show();
+    Retype(*ui().editValue2, "2,5");
+    accessible_actions::ReplaceText(*ui().editValue4m, "abc");
+    ASSERT_EQ(ui().editValue2, QApplication::focusWidget());
+    boxes.Expect(kInvalid, kInvalidCaption, kStop, platform::answer::Ok);
+    ui().btnOK->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(platform::FloatToStr(defaults[10]), ui().editValue4m->Text());
+    EXPECT_EQ(ui().editValue4m, QApplication::focusWidget());
+    EXPECT_EQ("2,5", ui().editValue2->Text());
+    EXPECT_EQ(defaults, document.Settings.MarksValues);
+
+    ui().btnOK->click();  // nothing wrong is left: no box again
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(2.5, document.Settings.MarksValues[3]);
+    EXPECT_EQ(defaults[10], document.Settings.MarksValues[10]);
 }
 
 TEST_F(MarksValuesTest, NumbersTooLongForADoubleAreNoValues) {

@@ -1,4 +1,7 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/ProgramOptionsForm.h"
@@ -6,6 +9,7 @@
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -115,6 +119,30 @@ TEST_F(ProgramOptionsTest, ColoursKeepAllTheirBitsUnlessPicked) {
     ui().btnOK->click();
     EXPECT_EQ(0x80000005u, document.Settings.TimeTableColors[ttBackground]);
     EXPECT_EQ(0x00FF00u, document.Settings.TimeTableColors[ttEvent]);
+}
+
+TEST_F(ProgramOptionsTest, TheSwatchesTakeTheFocusAndOpenTheirDialogFromTheKeyboard) {
+    QApplication::setActiveWindow(&form);
+    Swatch(ttBackground).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&Swatch(ttBackground), Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<platform::Panel*>(QApplication::focusWidget()) != nullptr);
+    TTimeTableColors picked{};
+    for (int slot = 0; slot < kTimeTableColors; ++slot) {
+        platform::Panel& swatch = Swatch(slot);
+        EXPECT_TRUE(swatch.focusPolicy() & Qt::TabFocus) << slot;
+        picked[slot] = 0x101010u * static_cast<TColor>(slot + 1);
+        colors.ExpectCancel();
+        QTest::keyClick(&swatch, Qt::Key_Space);
+        colors.ExpectCancel();
+        accessible_actions::Press(swatch);
+        colors.ExpectPick(picked[slot]);
+        QTest::keyClick(&swatch, Qt::Key_Return);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&swatch);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << slot;
+    }
+    EXPECT_TRUE(form.isVisible());  // Enter on a swatch is not OK
+    ui().btnOK->click();
+    EXPECT_EQ(picked, document.Settings.TimeTableColors);
 }
 
 TEST_F(MainWindowTest, OptionsWriteTheSettingsFileOnOk) {

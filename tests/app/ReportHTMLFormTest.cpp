@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QTest>
 #include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
@@ -230,6 +232,31 @@ TEST_F(ReportHTMLFormTest, ControlsAreNamedForScreenReaders) {
              form.Ui().checkBorder, content().checkStudentData, content().checkMenaces})
         EXPECT_FALSE(AccessibleName(*control).empty()) << control->objectName().toStdString();
     EXPECT_EQ(AccessibleName(*form.Ui().colorBackground), "Kolor tła");
+}
+
+TEST_F(ReportHTMLFormTest, TheColourPanelsTakeTheFocusAndOpenTheirDialogFromTheKeyboard) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Ui().colorBackground->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.Ui().colorBackground, Qt::Key_Tab);
+    EXPECT_EQ(form.Ui().colorText, QApplication::focusWidget());
+    TColor pick = 0x102030;
+    for (platform::Panel* panel :
+         {form.Ui().colorBackground, form.Ui().colorText, form.Ui().colorHeaderBackground,
+          form.Ui().colorHeaderText, form.Ui().colorHeaderFrame, form.Ui().colorBorder}) {
+        EXPECT_TRUE(panel->focusPolicy() & Qt::TabFocus) << panel->objectName().toStdString();
+        colors.ExpectPick(pick);
+        QTest::keyClick(panel, Qt::Key_Space);
+        colors.ExpectPick(pick + 1);
+        QTest::keyClick(panel, Qt::Key_Return);
+        colors.ExpectPick(pick + 2);
+        accessible_actions::Press(*panel);
+        EXPECT_EQ(panel->Color(), pick + 2) << panel->objectName().toStdString();
+        pick += 0x10;
+    }
+    EXPECT_EQ(colors.OpenedOn().size(), 18u);
+    EXPECT_EQ(AccessibleName(*form.Ui().colorBackground), "Kolor tła");
+    EXPECT_TRUE(form.isVisible());  // Enter on a panel presses no button of the window
 }
 
 TEST_F(ReportHTMLFormTest, SubItemsStandIndentedUnderTheirGroups) {

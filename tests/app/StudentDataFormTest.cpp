@@ -1,7 +1,9 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/StudentDataForm.h"
@@ -183,6 +185,73 @@ TEST_F(StudentDataTest, ChosenClassAndLetterAreStored) {
     EXPECT_EQ(4, document.Student.Class);
     EXPECT_EQ('x', document.Student.ClassChar);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, TheKeysOfADropDownListOpenTheClassMenusForTheKeyboard) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Space, Qt::NoModifier},
+                                                              {Qt::Key_Return, Qt::NoModifier},
+                                                              {Qt::Key_Enter, Qt::KeypadModifier},
+                                                              {Qt::Key_Down, Qt::AltModifier},
+                                                              {Qt::Key_F4, Qt::NoModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        QTest::keyClick(ui().editClassChar, key, modifiers);
+        EXPECT_EQ(&form.popupSelectClassChar(), QApplication::activePopupWidget()) << key;
+        form.popupSelectClassChar().close();
+    }
+    EXPECT_TRUE(form.isVisible());  // Enter opened the menu, it pressed no button
+
+    ui().editClass->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui().editClass, Qt::Key_Space);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_EQ(&form.popupSelectClass(), menu);
+    const QPoint expected = form.pos() + ui().editClass->mapTo(&form, QPoint(0, 0));
+    EXPECT_EQ(expected, menu->pos());
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+    EXPECT_EQ("I", ui().editClass->Text());
+    ui().btnOK->click();
+    EXPECT_EQ(1, document.Student.Class);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, TheClassIsChosenThroughTheAccessibilityInterfaceOnlyFromItsMenu) {
+    form.show();
+    accessible_actions::ReplaceText(*ui().editClassChar, "v");
+    accessible_actions::ReplaceText(*ui().editClass, "XX");
+    EXPECT_EQ("b", ui().editClassChar->Text());
+    EXPECT_EQ("II", ui().editClass->Text());
+    ui().btnOK->click();
+    EXPECT_EQ('b', document.Student.ClassChar);
+    EXPECT_EQ(0, main.modifiedCalls);
+
+    form.show();
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(&form.popupSelectClass());
+    ASSERT_NE(nullptr, menu);
+    QAccessibleInterface* fourth = menu->child(3);
+    ASSERT_NE(nullptr, fourth);
+    EXPECT_EQ("IV", fourth->text(QAccessible::Name).toStdString());
+    fourth->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ("IV", ui().editClass->Text());
+    ui().btnOK->click();
+    EXPECT_EQ(4, document.Student.Class);
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
+TEST_F(StudentDataTest, EveryOpeningStartsAtTheFirstField) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ui().editTerm->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(ui().editTerm, QApplication::focusWidget());
+    ui().btnCancel->click();
+
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(ui().editStudentName, QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    EXPECT_EQ("I", ui().editTerm->Text());
 }
 
 TEST_F(StudentDataTest, NoClassShowsEmptyAndStaysNone) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QToolButton>
@@ -22,6 +23,7 @@
 #include "platform/qt/MonthCalendar.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
+#include "platform/qt/SpeedButton.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -197,6 +199,21 @@ TEST_F(TimeTableFormTest, RangeButtonsToggledThroughAccessibilityRebuildTheGrid)
     EXPECT_FALSE(ui().btnRngMonth->isChecked());
     EXPECT_EQ(1, form.Painter().Range);
     EXPECT_EQ(5, Rows());
+}
+
+TEST_F(TimeTableFormTest, TheRangeButtonsAreOneKindOfControlToAssistiveTechnology) {
+    Show();
+    for (platform::SpeedButton* button : {ui().btnRngDay, ui().btnRngWeek, ui().btnRngMonth}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(nullptr, accessible);
+        EXPECT_EQ(QAccessible::CheckBox, accessible->role()) << button->text().toStdString();
+        EXPECT_EQ(button->text(), accessible->text(QAccessible::Name));
+        EXPECT_EQ(button->isChecked(), accessible->state().checked);
+    }
+    accessible_actions::Toggle(*ui().btnRngMonth);
+    accessible_actions::Toggle(*ui().btnRngDay);
+    EXPECT_TRUE(ui().btnRngDay->isChecked());
+    EXPECT_EQ(0, form.Painter().Range);
 }
 
 TEST_F(TimeTableFormTest, EveryWayOfClosingKeepsTheRangeAndOnlyAChangeMarksTheDocument) {

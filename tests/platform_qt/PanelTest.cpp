@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
 #include "tests/support/qt/UserInput.h"
@@ -30,6 +34,67 @@ TEST(Panel, ClicksAndADoubleClick) {
     user_input::Release(panel, QPoint(100, 5));  // released outside: no click
     user_input::DoubleClick(panel, QPoint(5, 5));
     EXPECT_EQ(events, (std::vector<std::string>{"click", "doubleClick"}));
+}
+
+TEST(Panel, WithAnActionTheKeyboardAndTheAccessibilityInterfacePressIt) {
+    Panel swatch;
+    swatch.setAccessibleName("Kolor tła");
+    swatch.SetAction("Wybierz kolor");
+    EXPECT_TRUE(swatch.focusPolicy() & Qt::TabFocus);
+    int clicks = 0;
+    QObject::connect(&swatch, &Panel::click, [&] { ++clicks; });
+    QTest::keyClick(&swatch, Qt::Key_Space);
+    QTest::keyClick(&swatch, Qt::Key_Return);
+    QTest::keyClick(&swatch, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&swatch, Qt::Key_Space, Qt::ShiftModifier);
+    QTest::keyClick(&swatch, Qt::Key_A);
+    EXPECT_EQ(clicks, 3);
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&swatch);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8("Kolor tła"));
+    EXPECT_TRUE(accessible->state().focusable);
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    const QString press = QAccessibleActionInterface::pressAction();
+    ASSERT_TRUE(actions->actionNames().contains(press));
+    EXPECT_EQ(actions->localizedActionName(press), "Wybierz kolor");
+    actions->doAction(press);
+    EXPECT_EQ(clicks, 4);
+    swatch.setEnabled(false);
+    actions->doAction(press);
+    EXPECT_EQ(clicks, 4);
+}
+
+TEST(Panel, WithoutAnActionItIsAPaneTheKeyboardPassesBy) {
+    Panel bar;
+    EXPECT_EQ(bar.focusPolicy(), Qt::NoFocus);
+    int clicks = 0;
+    QObject::connect(&bar, &Panel::click, [&] { ++clicks; });
+    QTest::keyClick(&bar, Qt::Key_Space);
+    EXPECT_EQ(clicks, 0);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Pane);
+    EXPECT_FALSE(accessible->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+}
+
+TEST(Panel, APanelTabbedToShowsTheFocus) {
+    QWidget window;
+    auto* first = new Panel(&window);
+    auto* swatch = new Panel(&window);
+    for (Panel* panel : {first, swatch}) panel->SetAction("Wybierz kolor");
+    swatch->setGeometry(0, 30, 60, 24);
+    swatch->SetColor(0xFFFFFF);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QImage unfocused = swatch->grab().toImage();
+    first->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(first, Qt::Key_Tab);
+    ASSERT_TRUE(swatch->hasFocus());
+    EXPECT_NE(swatch->grab().toImage(), unfocused);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "platform/qt/StringGrid.h"
 #include "tests/support/qt/AccessibleActions.h"
@@ -71,6 +75,50 @@ TEST_F(StringGridTest, TheProgramsChangesReportNothing) {
     grid_.SetRowCount(2);
     grid_.SetFixedRows(0);
     grid_.SetColCount(1);
+    EXPECT_EQ(reports, 0);
+}
+
+TEST(StringGridKeys, TabLeavesTheGridTheArrowsMoveWithinIt) {
+    QWidget window;
+    auto* before = new QPushButton("Przed", &window);
+    auto* grid = new StringGrid(&window);
+    auto* after = new QPushButton("Po", &window);
+    auto* layout = new QVBoxLayout(&window);
+    for (QWidget* control :
+         {static_cast<QWidget*>(before), static_cast<QWidget*>(grid), static_cast<QWidget*>(after)})
+        layout->addWidget(control);
+    grid->SetColCount(2);
+    grid->SetRowCount(4);
+    grid->SetFixedRows(1);
+    std::vector<int> rows;
+    QObject::connect(grid, &StringGrid::selectCell, [&](int, int row) { rows.push_back(row); });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    grid->setFocus(Qt::TabFocusReason);
+    grid->SetRow(1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(rows, (std::vector<int>{2, 2}));
+    EXPECT_EQ(grid->currentColumn(), 1);
+
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_EQ(grid->currentRow(), 1);  // the row the user left
+    EXPECT_EQ(rows.size(), 2u);
+}
+
+TEST_F(StringGridTest, SetRowMakesARowCurrentAndReportsNothing) {
+    int reports = 0;
+    QObject::connect(&grid_, &StringGrid::selectCell, [&] { ++reports; });
+    grid_.SetRow(2);
+    EXPECT_EQ(grid_.currentRow(), 1);
+    EXPECT_EQ(grid_.selectionModel()->selectedIndexes().size(), 1);
+    grid_.SetRow(0);  // the fixed row
+    grid_.SetRow(3);  // past the last row
+    EXPECT_EQ(grid_.currentRow(), 1);
     EXPECT_EQ(reports, 0);
 }
 

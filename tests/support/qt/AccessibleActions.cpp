@@ -22,6 +22,16 @@ void Toggle(QWidget& control) {
     DoToggle(QAccessible::queryAccessibleInterface(&control));
 }
 
+void Press(QWidget& control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+        << control.objectName().toStdString();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+}
+
 void ToggleItem(QWidget& view, int row, int column) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
     ASSERT_NE(accessible, nullptr);

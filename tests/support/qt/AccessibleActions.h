@@ -10,6 +10,8 @@ namespace accessible_actions {
 
 // The control's own "Toggle" action: a check box or a checkable button changes its state.
 void Toggle(QWidget& control);
+// The control's own "Press" action, as a button, a link or a colour swatch has it.
+void Press(QWidget& control);
 // The "Toggle" action of one item of a list or grid: it selects the item, or unselects it.
 void ToggleItem(QWidget& view, int row, int column = 0);
 // Replaces the whole text of an edit, as an on-screen keyboard or dictation does.
