@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/DrawGrid.h"
+#include "platform/qt/DrawGridAccessible.h"
 #include "platform/qt/Panel.h"
 
 namespace platform {
@@ -78,6 +80,7 @@ QAccessibleInterface* NamedControls(const QString& className, QObject* object) {
         className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     if (auto* panel = qobject_cast<Panel*>(object)) return new CaptionNamedPanel(panel);
+    if (auto* grid = qobject_cast<DrawGrid*>(object)) return NewAccessibleDrawGrid(*grid);
     auto* button = qobject_cast<QAbstractButton*>(object);
     const bool pushOrTool = qobject_cast<QPushButton*>(object) != nullptr ||
                             qobject_cast<QToolButton*>(object) != nullptr;
