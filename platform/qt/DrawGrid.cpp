@@ -64,6 +64,11 @@ void DrawGrid::ChooseRow(int row) {
     emit click();
 }
 
+void DrawGrid::ActivateRow(int row) {
+    ChooseRow(row);
+    emit doubleClick();
+}
+
 QRect DrawGrid::RowRect(int row) const {
     return QRect(0, (row - TopRow()) * rowHeight_, colCount_ * colWidth_, rowHeight_);
 }

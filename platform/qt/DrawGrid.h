@@ -52,6 +52,9 @@ class DrawGrid : public QAbstractScrollArea {
     // The user's choice of a row through assistive technology: it selects the row and
     // signals as a click on it does.
     void ChooseRow(int row);
+    // The user's double click on a row through assistive technology: the row is chosen, then
+    // the double click signalled.
+    void ActivateRow(int row);
     // The row's cells in the viewport's coordinates, outside it when scrolled away.
     QRect RowRect(int row) const;
     // The row under a point of the viewport, none below the rows.

@@ -100,20 +100,24 @@ class AccessibleGridCell : public QAccessibleInterface,
     QAccessibleInterface* table() const override { return Table(); }
 
     // "Toggle" chooses the row as a click does; in a grid that always holds one selected row
-    // it never unselects. "SetFocus" also moves the keyboard focus there.
+    // it never unselects. "Press" is a double click on the row. "SetFocus" also moves the
+    // keyboard focus there.
     QStringList actionNames() const override {
         return {QAccessibleActionInterface::toggleAction(),
+                QAccessibleActionInterface::pressAction(),
                 QAccessibleActionInterface::setFocusAction()};
     }
     QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
     void doAction(const QString& action) override {
         if (!isValid() || !grid_->isEnabled()) return;
-        if (action == QAccessibleActionInterface::setFocusAction()) {
+        if (action == QAccessibleActionInterface::toggleAction()) {
+            grid_->ChooseRow(row_);
+        } else if (action == QAccessibleActionInterface::pressAction()) {
+            grid_->ActivateRow(row_);
+        } else if (action == QAccessibleActionInterface::setFocusAction()) {
             grid_->setFocus(Qt::OtherFocusReason);
-        } else if (action != QAccessibleActionInterface::toggleAction()) {
-            return;
+            grid_->ChooseRow(row_);
         }
-        grid_->ChooseRow(row_);
     }
 
   private:

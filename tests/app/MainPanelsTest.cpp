@@ -1,15 +1,19 @@
 #include <QAccessible>
 #include <QLabel>
 
+#include "app/AddChangeEventForm.h"
 #include "app/MainRoutines.h"
 #include "platform/Dates.h"
 #include "platform/qt/ComboBox.h"
+#include "platform/qt/DatePicker.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/Edit.h"
 #include "platform/qt/Memo.h"
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "ui_AddChangeEventForm.h"
 
 namespace {
 
@@ -293,6 +297,17 @@ TEST_F(MainWindowTest, TheTimeTableGridReadsAsATableThatFollowsItsRows) {
     EXPECT_EQ(2, ui().TimeTableDrawGrid->Row());
     EXPECT_EQ(QList<int>{2}, table->selectedRows());
     EXPECT_EQ(table->cellAt(2, 0), accessible->focusChild());
+    // "Press" on a row is a double click: the event dialog opens for today.
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [&] {
+            table->cellAt(1, 0)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ(platform::EncodeDate(2005, 3, 3), dialog.Ui().DatePicker->Date());
+            dialog.Ui().btnCancel->click();
+        });
+    EXPECT_EQ(1, ui().TimeTableDrawGrid->Row());
 
     form.SetTimeTableRange(0, false);  // Thursday holds nothing
     EXPECT_EQ(0, table->rowCount());

@@ -223,6 +223,10 @@ TEST_F(DrawGridTest, ARowChosenThroughTheTableIsSelectedAsAClickSelectsIt) {
     actions->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(events_, (std::vector<std::string>{"select 1 at 2", "click at 1"}));
 
+    events_.clear();
+    actions->doAction(QAccessibleActionInterface::pressAction());  // as a double click
+    EXPECT_EQ(events_, (std::vector<std::string>{"select 1 at 1", "click at 1", "double at 1"}));
+
     QApplication::setActiveWindow(&grid_);
     table.cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
     EXPECT_EQ(0, grid_.Row());
@@ -232,6 +236,7 @@ TEST_F(DrawGridTest, ARowChosenThroughTheTableIsSelectedAsAClickSelectsIt) {
     grid_.setEnabled(false);
     EXPECT_FALSE(table.selectRow(1));
     table.cellAt(1, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    table.cellAt(1, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(events_.empty());
 }
 
