@@ -187,7 +187,7 @@ void TMainForm::RefreshTimeTable() {
     const TDateTime today = platform::Date();
     DrawTimeTable.SetColors(DataFile.Settings.TimeTableColors);
     DrawTimeTable.Build(today);
-    ui->TimeTableDrawGrid->SetRowCount(DrawTimeTable.RowCount);
+    ui->TimeTableDrawGrid->SetRows(DrawTimeTable.RowTexts());
     ui->TimeTableDrawGrid->viewport()->update();
 
     QLabel& range = *ui->lblTimeTableFromTo;

@@ -183,9 +183,9 @@ void TTimeTableForm::SetRange(std::uint8_t range) {
 void TTimeTableForm::RefreshTable() {
     if (DrawTimeTable.Initialized != 0) {
         DrawTimeTable.Build(ui->MonthCalendar->Date());
-        ui->DrawGrid->SetRowCount(DrawTimeTable.RowCount);
+        ui->DrawGrid->SetRows(DrawTimeTable.RowTexts());
     } else {
-        ui->DrawGrid->SetRowCount(0);
+        ui->DrawGrid->SetRows({});
     }
     ui->DrawGrid->Invalidate();
     // Where the selection stays, the new rows may hold another event or none; the preview

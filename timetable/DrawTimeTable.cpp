@@ -262,6 +262,41 @@ void TDrawTimeTable::DrawCell(platform::Canvas& canvas, int aCol, int aRow,
     DrawLines(canvas, rect, aRow == RowCount - 1);
 }
 
+std::vector<std::vector<std::string>> TDrawTimeTable::RowTexts() const {
+    std::vector<std::vector<std::string>> texts;
+    texts.reserve(RowCount);
+    for (int r = 0; r < RowCount; ++r) {
+        const TTimeTableRow row = Rows[r];
+        if (row.eventIndex == kTimeTableHeaderRow) {
+            const TTimeTableEntry& entry = Entries[row.entryIndex];
+            TDateTime date = 0;
+            const bool encodes =
+                platform::TryEncodeDate(entry.year, entry.month, entry.dayNumber, date);
+            texts.push_back(
+                {encodes ? HeaderDateText(entry) : std::string(),
+                 encodes ? TableText(DayNames, platform::DayOfWeek(date) - 1) : std::string()});
+        } else if (const TClEvent* event = RowEvent(r)) {
+            TColor color = 0, textColor = 0;
+            const bool boxed = FindCategoryBox(event->Category, color, textColor);
+            texts.push_back({event->Subject, boxed ? event->Category : std::string()});
+        } else {
+            texts.push_back({"", ""});
+        }
+    }
+    return texts;
+}
+
+std::string TDrawTimeTable::HeaderDateText(const TTimeTableEntry& entry) const {
+    return timetable::HeaderDateText(entry.dayNumber, TableText(MonthNamesGen, entry.month - 1),
+                                     entry.year);
+}
+
+bool TDrawTimeTable::FindCategoryBox(const std::string& category, TColor& color,
+                                     TColor& textColor) const {
+    // An event keeps the name of a category that was renamed or deleted; it gets no box.
+    return !category.empty() && Calendar->GetCategoryInfo(category, &color, &textColor);
+}
+
 void TDrawTimeTable::DrawEmptyArea(platform::Canvas& canvas, const platform::Rect& rect) const {
     canvas.SetPenWidth(0);
     canvas.SetPenStyle(platform::PenStyle::Clear);
@@ -284,8 +319,7 @@ void TDrawTimeTable::DrawHeader(platform::Canvas& canvas, const TTimeTableEntry&
     canvas.SetFontColor(Colors[today ? ttTodayText : ttDayText]);
     canvas.FillRect(rect);
 
-    const std::string text = timetable::HeaderDateText(
-        entry.dayNumber, TableText(MonthNamesGen, entry.month - 1), entry.year);
+    const std::string text = HeaderDateText(entry);
     canvas.TextOut(timetable::CentredX(rect, canvas.TextWidth(text)),
                    timetable::CentredY(rect, canvas.TextHeight(text)), text);
 
@@ -317,8 +351,7 @@ void TDrawTimeTable::DrawEvent(platform::Canvas& canvas, const TClEvent* event,
 bool TDrawTimeTable::DrawCategoryBox(platform::Canvas& canvas, const std::string& category,
                                      const platform::Rect& rect) const {
     TColor color = 0, textColor = 0;
-    // An event keeps the name of a category that was renamed or deleted; it gets no box.
-    if (category.empty() || !Calendar->GetCategoryInfo(category, &color, &textColor)) return false;
+    if (!FindCategoryBox(category, color, textColor)) return false;
 
     const platform::Rect box = timetable::CategoryBox(rect, CategoryBoxWidth);
     canvas.SetBrushColor(color);

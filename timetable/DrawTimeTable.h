@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Calendar.h"
 #include "core/Records.h"
@@ -88,6 +89,10 @@ class TDrawTimeTable {
     // The grid's owner-draw handler for one cell.
     void DrawCell(platform::Canvas& canvas, int aCol, int aRow, const platform::Rect& rect,
                   bool selected) const;
+    // The texts each row paints, as a screen reader reads the grid: a header's date and
+    // weekday name, an event's subject and the category its box shows. A text not painted is
+    // empty.
+    std::vector<std::vector<std::string>> RowTexts() const;
 
     // Row r as built; outside 0..RowCount-1 a header row, which names no event.
     TTimeTableRow Row(int r) const;
@@ -115,6 +120,10 @@ class TDrawTimeTable {
     void DrawEmptyArea(platform::Canvas& canvas, const platform::Rect& rect) const;
     void DrawHeader(platform::Canvas& canvas, const TTimeTableEntry& entry,
                     const platform::Rect& rect) const;
+    // "7 marca 2004" of a header whose date encodes.
+    std::string HeaderDateText(const TTimeTableEntry& entry) const;
+    // Whether an event's category gets its box, and its colours when it does.
+    bool FindCategoryBox(const std::string& category, TColor& color, TColor& textColor) const;
     void DrawEvent(platform::Canvas& canvas, const TClEvent* event, const platform::Rect& rect,
                    bool selected) const;
     // Returns whether the category exists, and so whether its box was drawn.

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/DrawGrid.h"
+#include "platform/qt/DrawGridAccessible.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"
 
@@ -148,6 +150,7 @@ QAccessibleInterface* NamedControls(const QString& className, QObject* object) {
         return nullptr;
     if (auto* panel = qobject_cast<Panel*>(object)) return new CaptionNamedPanel(panel);
     if (auto* link = qobject_cast<LinkLabel*>(object)) return new LinkInterface(link);
+    if (auto* grid = qobject_cast<DrawGrid*>(object)) return NewAccessibleDrawGrid(*grid);
     auto* button = qobject_cast<QAbstractButton*>(object);
     const bool pushOrTool = qobject_cast<QPushButton*>(object) != nullptr ||
                             qobject_cast<QToolButton*>(object) != nullptr;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/qt/DrawGridAccessible.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace platform {
@@ -22,11 +23,16 @@ void DrawGrid::SetColCount(int count) {
     Invalidate();
 }
 
-void DrawGrid::SetRowCount(int count) {
-    rowCount_ = std::max(1, count);
+void DrawGrid::SetRows(RowTexts texts) {
+    texts_ = std::move(texts);
+    textColumns_ = 1;
+    for (const auto& row : texts_)
+        textColumns_ = std::max(textColumns_, static_cast<int>(row.size()));
+    rowCount_ = std::max<int>(1, static_cast<int>(texts_.size()));
     row_ = std::min(row_, rowCount_ - 1);
     UpdateScrollBar();
     Invalidate();
+    AnnounceRowsRebuilt(*this);
 }
 
 void DrawGrid::SetDefaultRowHeight(int height) {
@@ -51,6 +57,26 @@ void DrawGrid::SetDrawCell(DrawCellHandler handler) {
 
 void DrawGrid::Invalidate() {
     viewport()->update();
+}
+
+void DrawGrid::ChooseRow(int row) {
+    UserSelect(col_, std::clamp(row, 0, rowCount_ - 1));
+    emit click();
+}
+
+void DrawGrid::ActivateRow(int row) {
+    ChooseRow(row);
+    emit doubleClick();
+}
+
+QRect DrawGrid::RowRect(int row) const {
+    return QRect(0, (row - TopRow()) * rowHeight_, colCount_ * colWidth_, rowHeight_);
+}
+
+std::optional<int> DrawGrid::RowAt(QPoint point) const {
+    const auto cell = CellAt(point);
+    if (!cell) return std::nullopt;
+    return cell->y();
 }
 
 int DrawGrid::TopRow() const {
@@ -83,6 +109,7 @@ void DrawGrid::Select(int col, int row) {
         verticalScrollBar()->setValue(row - PageRows() + 1);
     }
     Invalidate();
+    AnnounceSelection(*this);
 }
 
 void DrawGrid::UserSelect(int col, int row) {

@@ -2,8 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -17,18 +20,27 @@ namespace platform {
 // `selectCell()` before it takes effect, and `click()` once it has: on the mouse release, at
 // once for a key. A double click anywhere emits `doubleClick()`. Released keys emit `keyUp()`
 // with their Qt key code. Nothing the program does emits a signal.
+//
+// Assistive technology reads the grid as a table of the texts its rows paint (the window
+// gives them with the rows); a row it chooses is selected as a click selects it.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
   public:
     using DrawCellHandler =
         std::function<void(Canvas& canvas, int col, int row, const Rect& rect, bool selected)>;
+    // Per row, the texts it paints, as a screen reader reads them cell by cell.
+    using RowTexts = std::vector<std::vector<std::string>>;
 
     explicit DrawGrid(QWidget* parent = nullptr);
 
     void SetColCount(int count);
-    // Like the original grid, it keeps at least one row.
-    void SetRowCount(int count);
+    // One row per list of texts. Like the original grid, it keeps at least one row: without
+    // texts there is one row of empty area, which assistive technology does not see.
+    void SetRows(RowTexts texts);
     int RowCount() const { return rowCount_; }
+    const RowTexts& Texts() const { return texts_; }
+    // Cells per row as read: the most any row has, at least one.
+    int TextColumns() const { return textColumns_; }
     void SetDefaultRowHeight(int height);
     void SetDefaultColWidth(int width);
     int Row() const { return row_; }
@@ -37,6 +49,16 @@ class DrawGrid : public QAbstractScrollArea {
     void SetDrawCell(DrawCellHandler handler);
     // Repaints the cells, for when what they show has changed.
     void Invalidate();
+    // The user's choice of a row through assistive technology: it selects the row and
+    // signals as a click on it does.
+    void ChooseRow(int row);
+    // The user's double click on a row through assistive technology: the row is chosen, then
+    // the double click signalled.
+    void ActivateRow(int row);
+    // The row's cells in the viewport's coordinates, outside it when scrolled away.
+    QRect RowRect(int row) const;
+    // The row under a point of the viewport, none below the rows.
+    std::optional<int> RowAt(QPoint point) const;
 
   signals:
     void click();
@@ -71,6 +93,8 @@ class DrawGrid : public QAbstractScrollArea {
     int row_ = 0;
     bool pressedOnCell_ = false;
     DrawCellHandler drawCell_;
+    RowTexts texts_;
+    int textColumns_ = 1;
 };
 
 }  // namespace platform

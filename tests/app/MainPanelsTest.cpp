@@ -1,14 +1,19 @@
+#include <QAccessible>
 #include <QLabel>
 
+#include "app/AddChangeEventForm.h"
 #include "app/MainRoutines.h"
 #include "platform/Dates.h"
 #include "platform/qt/ComboBox.h"
+#include "platform/qt/DatePicker.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/Edit.h"
 #include "platform/qt/Memo.h"
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/ModalWatch.h"
+#include "ui_AddChangeEventForm.h"
 
 namespace {
 
@@ -269,4 +274,61 @@ TEST_F(MainWindowTest, TheTimeTableGridShowsTheWeeksEvents) {
     EXPECT_EQ(2, form.DrawTimeTable.RowCount);
     form.SetTimeTableRange(1, true);
     EXPECT_EQ(4, form.DrawTimeTable.RowCount);
+}
+
+TEST_F(MainWindowTest, TheTimeTableGridReadsAsATableThatFollowsItsRows) {
+    today.Set(2005, 3, 3);
+    const std::string path = programDir.File("terminarz.ocn");
+    {
+        TDataFile stored;
+        testing_support::MakeNew(stored);
+        testing_support::AddEvent(stored.Calendar, 2005, 3, 4, "Sprawdzian", "Kartkówka");
+        testing_support::AddEvent(stored.Calendar, 2005, 3, 4, "Wycieczka");
+        stored.Settings.MainTimeTableRange = 1;  // the week
+        ASSERT_EQ(0, stored.SaveToFile(path));
+    }
+    TMainForm& form = Open();
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(ui().TimeTableDrawGrid);
+    ASSERT_NE(nullptr, accessible);
+    EXPECT_EQ("Terminarz", accessible->text(QAccessible::Name).toStdString());
+    QAccessibleTableInterface* table = accessible->tableInterface();
+    ASSERT_NE(nullptr, table);
+    EXPECT_EQ(0, table->rowCount());
+    const auto cell = [&](int row, int column) {
+        QAccessibleInterface* found = table->cellAt(row, column);
+        return found == nullptr ? "(none)" : found->text(QAccessible::Name).toStdString();
+    };
+
+    files.ExpectOpen(path);
+    ui().mOpen->trigger();
+    EXPECT_EQ(form.DrawTimeTable.RowCount, table->rowCount());
+    EXPECT_EQ("4 marca 2005", cell(0, 0));
+    EXPECT_EQ("Piątek", cell(0, 1));
+    EXPECT_EQ("Sprawdzian", cell(1, 0));
+    EXPECT_EQ("Kartkówka", cell(1, 1));
+    EXPECT_EQ("Wycieczka", cell(2, 0));
+
+    EXPECT_TRUE(table->selectRow(2));
+    EXPECT_EQ(2, ui().TimeTableDrawGrid->Row());
+    EXPECT_EQ(QList<int>{2}, table->selectedRows());
+    EXPECT_EQ(table->cellAt(2, 0), accessible->focusChild());
+    // "Press" on a row is a double click: the event dialog opens for today.
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [&] {
+            table->cellAt(1, 0)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ(platform::EncodeDate(2005, 3, 3), dialog.Ui().DatePicker->Date());
+            dialog.Ui().btnCancel->click();
+        });
+    EXPECT_EQ(1, ui().TimeTableDrawGrid->Row());
+
+    form.SetTimeTableRange(0, false);  // Thursday holds nothing
+    EXPECT_EQ(0, table->rowCount());
+    form.SetTimeTableRange(1, false);
+    EXPECT_EQ(3, table->rowCount());
+    ui().mNew->trigger();
+    EXPECT_EQ(0, table->rowCount());
 }

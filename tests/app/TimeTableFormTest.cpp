@@ -107,6 +107,21 @@ class TimeTableFormTest : public ::testing::Test {
         const TClEvent* event = form.Painter().RowEvent(grid().Row());
         return event == nullptr ? "" : event->Subject;
     }
+    // The grid as a screen reader reads it.
+    QAccessibleInterface& Accessible() {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&grid());
+        EXPECT_NE(nullptr, accessible);
+        return *accessible;
+    }
+    QAccessibleTableInterface& Table() {
+        QAccessibleTableInterface* table = Accessible().tableInterface();
+        EXPECT_NE(nullptr, table);
+        return *table;
+    }
+    std::string Cell(int row, int column) {
+        QAccessibleInterface* cell = Table().cellAt(row, column);
+        return cell == nullptr ? "(none)" : cell->text(QAccessible::Name).toStdString();
+    }
     void Show() {
         form.show();
         QApplication::sendPostedEvents();
@@ -458,4 +473,69 @@ TEST_F(TimeTableFormTest, TheToolsOpenTheCategoriesEditorAndTheOldYears) {
     testing_support::ExpectModal<TRemoveOldEntriesForm>(
         [this] { form.PopupTools().actions().at(0)->trigger(); },
         [](TRemoveOldEntriesForm& oldYears) { oldYears.close(); });
+}
+
+TEST_F(TimeTableFormTest, TheGridReadsAsATableOfWhatItsRowsPaint) {
+    Show();
+    QAccessibleTableInterface& table = Table();
+    EXPECT_EQ(Rows(), table.rowCount());
+    EXPECT_EQ("3 października 2005", Cell(0, 0));
+    EXPECT_EQ("Poniedziałek", Cell(0, 1));
+    const int exam = RowOf("Klasówka");
+    EXPECT_EQ("Klasówka", Cell(exam, 0));
+    EXPECT_EQ("Sprawdzian", Cell(exam, 1));
+
+    const int meeting = RowOf("Zebranie");
+    ClickRow(meeting);
+    EXPECT_EQ(QList<int>{meeting}, table.selectedRows());
+    EXPECT_TRUE(table.cellAt(meeting, 0)->tableCellInterface()->isSelected());
+    EXPECT_FALSE(table.cellAt(exam, 0)->tableCellInterface()->isSelected());
+    EXPECT_EQ(table.cellAt(meeting, 0), Accessible().focusChild());
+}
+
+TEST_F(TimeTableFormTest, ARowChosenThroughTheTableIsTheOneUsunAndDeleteActOn) {
+    Show();
+    ASSERT_TRUE(Table().selectRow(RowOf("Zebranie")));
+    EXPECT_EQ("Zebranie", PreviewedSubject());
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    ui().btnDeleteEvent->click();
+    EXPECT_EQ(-1, RowOf("Zebranie"));
+    EXPECT_NE(-1, RowOf("Klasówka"));
+
+    accessible_actions::ToggleItem(grid(), RowOf("Klasówka"), 1);
+    EXPECT_EQ("Klasówka", PreviewedSubject());
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    user_input::KeyRelease(grid(), Qt::Key_Delete);
+    EXPECT_EQ(0, Rows());
+    EXPECT_EQ(0, Table().rowCount());
+    EXPECT_EQ(nullptr, Accessible().focusChild());
+}
+
+TEST_F(TimeTableFormTest, TheGridsTableFollowsEveryRebuildOfItsRows) {
+    Show();
+    ui().btnRngMonth->click();
+    EXPECT_EQ(7, Table().rowCount());
+    EXPECT_EQ("Koncert", Cell(RowOf("Koncert"), 0));
+    EXPECT_EQ("Czwartek", Cell(RowOf("Koncert") - 1, 1));
+
+    CalendarArrow("qt_calendar_nextmonth");
+    EXPECT_EQ(0, Table().rowCount());
+    AddThroughTheDialog(ui().MonthCalendar->Date(), "Kino");
+    EXPECT_EQ(2, Table().rowCount());
+    EXPECT_EQ("Kino", Cell(1, 0));
+
+    // The cell's "Press" changes the event as a double click on its row does.
+    const int row = RowOf("Kino");
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [&] {
+            Table().cellAt(row, 0)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        },
+        [](TAddChangeEventForm& dialog) {
+            EXPECT_EQ("Kino", dialog.Ui().edSubject->Text());
+            user_input::Type(*dialog.Ui().edSubject, " z klasą");
+            dialog.Ui().btnOK->click();
+        });
+    EXPECT_EQ("Kino z klasą", Cell(row, 0));
+    EXPECT_EQ("Kino z klasą", PreviewedSubject());
 }

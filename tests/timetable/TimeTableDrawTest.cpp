@@ -217,4 +217,26 @@ TEST_F(TimeTableDraw, HeaderOfADateThatDoesNotEncodeGetsItsLinesOnly) {
     EXPECT_EQ(Draw(0), Lines(RowRect(0), false));
 }
 
+// What a screen reader reads of the rows: only what they paint.
+TEST_F(TimeTableDraw, RowTextsAreWhatEachRowPaints) {
+    using Texts = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(painter.RowTexts(), (Texts{{"10 marca 2004", "Środa"},
+                                         {"Sprawdzian z historii", "Sprawdzian"},
+                                         {"Kartkówka", ""},
+                                         {"Zadanie", ""},  // its category was deleted
+                                         {"13 marca 2004", "Sobota"},
+                                         {"Wycieczka", ""},
+                                         {"14 marca 2004", "Niedziela"},
+                                         {"Lektura", ""}}));
+    calendar.GetOrCreateDay(14, 3, 2004)->Events.Delete(0);
+    EXPECT_EQ(painter.RowTexts().back(), (std::vector<std::string>{"", ""}));
+
+    calendar.AddEvent(31, 4, 2004, new TClEvent{"Z uszkodzonego pliku", "", 0, 0, ""});
+    painter.SetRange(2);
+    ASSERT_EQ(painter.Build(platform::EncodeDate(2004, 4, 1)), 1);
+    EXPECT_EQ(painter.RowTexts(), (Texts{{"", ""}, {"Z uszkodzonego pliku", ""}}));
+    ASSERT_EQ(painter.Build(platform::EncodeDate(2004, 5, 1)), -3);
+    EXPECT_EQ(painter.RowTexts(), Texts{});
+}
+
 }  // namespace
