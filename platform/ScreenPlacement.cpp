@@ -17,19 +17,22 @@ Span Frame(std::int64_t left, std::int64_t top, int width, int height) {
     return {left, top, left + width, top + height};
 }
 
+// The length two ranges share, negative when they lie apart.
+std::int64_t Shared(std::int64_t low, std::int64_t high, std::int64_t otherLow,
+                    std::int64_t otherHigh) {
+    return std::min(high, otherHigh) - std::max(low, otherLow);
+}
+
 // Within the screen from top to bottom, and across as far as the screen's width allows.
 bool LiesOn(const Rect& screen, const Span& span) {
-    const std::int64_t across = std::min<std::int64_t>(screen.right, span.right) -
-                                std::max<std::int64_t>(screen.left, span.left);
     return span.top >= screen.top && span.bottom <= screen.bottom &&
-           across >= std::min<std::int64_t>(span.right - span.left, screen.Width());
+           Shared(screen.left, screen.right, span.left, span.right) >=
+               std::min<std::int64_t>(span.right - span.left, screen.Width());
 }
 
 std::int64_t OverlapArea(const Rect& screen, const Span& span) {
-    const std::int64_t across = std::min<std::int64_t>(screen.right, span.right) -
-                                std::max<std::int64_t>(screen.left, span.left);
-    const std::int64_t down = std::min<std::int64_t>(screen.bottom, span.bottom) -
-                              std::max<std::int64_t>(screen.top, span.top);
+    const std::int64_t across = Shared(screen.left, screen.right, span.left, span.right);
+    const std::int64_t down = Shared(screen.top, screen.bottom, span.top, span.bottom);
     return across > 0 && down > 0 ? across * down : 0;
 }
 
