@@ -4,8 +4,10 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTextOption>
+#include <algorithm>
 
 #include "app/AboutForm.h"
 #include "app/AddChangeEventForm.h"
@@ -32,6 +34,7 @@
 #include "app/TimeTableForm.h"
 #include "app/WindowColors.h"
 #include "platform/Files.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/Memo.h"
@@ -161,16 +164,15 @@ int TMainForm::LoadSettings(const std::string& path) {
         CentreOnScreen();
         return -1;
     }
-    // A position stored on a screen that is gone would leave the window out of reach.
-    const QRect stored(Options.Left, Options.Top, width(), height());
-    bool onScreen = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(stored);
-    if (onScreen) {
-        move(Options.Left, Options.Top);
-    } else {
-        CentreOnScreen();
-    }
+    // A position stored on a screen that is gone, or any number the file holds, would leave the
+    // window out of reach. Its title strip is the frame's top as far as the platform tells it
+    // before the window is shown, and at least the style's title bar.
+    const QSize shown = SettleShownSize(*this);
+    const int titleHeight = std::max(geometry().top() - frameGeometry().top(),
+                                     style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const platform::WindowPosition start = platform::StartPosition(
+        Options.Left, Options.Top, shown.width(), shown.height(), titleHeight, ScreenAreas());
+    move(start.left, start.top);
     return 0;
 }
 

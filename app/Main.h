@@ -78,7 +78,8 @@ class TMainForm : public QMainWindow, public TMainServices {
     // Records the document's file name and the window position, then writes the settings
     // file; always 0.
     int SaveSettings(const std::string& path);
-    // 0 when the settings file was read (the window then moves to the stored place).
+    // 0 when the settings file was read (the window then moves to the stored place, or onto a
+    // screen when its title strip would not lie on one).
     int LoadSettings(const std::string& path);
     void SetTimeTableRange(std::uint8_t range, bool force);
 

@@ -2,16 +2,20 @@
 
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
 #include "core/CommonTexts.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
@@ -32,8 +36,27 @@ QSize SettleShownSize(QWidget& window) {
     return window.frameGeometry().size();
 }
 
+std::vector<platform::Rect> ScreenAreas() {
+    std::vector<platform::Rect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    QList<QScreen*> screens = QGuiApplication::screens();
+    std::stable_partition(screens.begin(), screens.end(),
+                          [primary](const QScreen* screen) { return screen == primary; });
+    for (const QScreen* screen : screens) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back(
+            {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+    }
+    return areas;
+}
+
 int ShowCentredModal(QDialog& form, QWidget& owner) {
-    form.move(CentredPosition(owner.pos(), owner.frameGeometry().size(), SettleShownSize(form)));
+    const QSize size = SettleShownSize(form);
+    // Over a main window partly off the screen, centred alone would put buttons out of reach.
+    const QPoint centred = CentredPosition(owner.pos(), owner.frameGeometry().size(), size);
+    const platform::WindowPosition kept = platform::KeptOnScreen(
+        centred.x(), centred.y(), size.width(), size.height(), ScreenAreas());
+    form.move(kept.left, kept.top);
     return form.exec();
 }
 

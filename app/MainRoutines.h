@@ -3,7 +3,9 @@
 #include <QPoint>
 #include <QSize>
 #include <string>
+#include <vector>
 
+#include "platform/Canvas.h"
 #include "platform/Types.h"
 
 class QAbstractItemView;
@@ -24,7 +26,10 @@ class Panel;
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
 // Gives the window now the size it will be shown at and returns that size with its frame.
 QSize SettleShownSize(QWidget& window);
-// Places the dialog centred over the owner, every time, and shows it modally.
+// The free areas of the screens, the primary screen's first.
+std::vector<platform::Rect> ScreenAreas();
+// Places the dialog centred over the owner, every time, and wholly on a screen, and shows it
+// modally.
 int ShowCentredModal(QDialog& form, QWidget& owner);
 
 // "Niedziela" .. "Sobota" for 0..6; empty for anything else.

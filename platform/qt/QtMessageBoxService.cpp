@@ -1,8 +1,13 @@
 #include "platform/qt/QtMessageBoxService.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -41,34 +46,61 @@ std::vector<ButtonChoice> ButtonsFor(unsigned flags) {
     }
 }
 
-// The box wraps its text at word boundaries only and cuts a word wider than itself; a long word
-// (a document's name for something, a path) may break after any of its letters instead, at
-// marks nobody sees.
-QString BreakableLongWords(const QString& text) {
-    constexpr qsizetype kLongWord = 20;
-    const QChar breakMark(0x200B);  // zero width space
-    QString result;
-    qsizetype wordStart = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !text[i].isSpace()) continue;
-        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
-        for (qsizetype k = 0; k < word.size(); ++k) {
-            const bool within = k > 0 && !word[k].isLowSurrogate() && !word[k].isMark();
-            if (word.size() > kLongWord && within) result += breakMark;
-            result += word[k];
-        }
-        if (i < text.size()) result += text[i];
-        wordStart = i + 1;
+// The box keeps its text as written, so that a screen reader and a copy give the message
+// itself; only the layout breaks a word wider than the box (a document's name for something, a
+// path) after any of its letters. Qt's own box turns such breaking on while it sizes itself and
+// loses it when its label next lays the text out, which cuts the word at the box's edge.
+class LongWordsBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        BreakLongWords();
     }
-    return result;
-}
+    void resizeEvent(QResizeEvent* event) override {
+        QMessageBox::resizeEvent(event);  // the label has its new width by now
+        BreakLongWords();
+    }
+    bool event(QEvent* event) override {
+        // The base box would size itself anew, setting the label's wrapping back.
+        if (event->type() != QEvent::LayoutRequest || !isVisible())
+            return QMessageBox::event(event);
+        const bool handled = QDialog::event(event);
+        BreakLongWords();
+        return handled;
+    }
+
+  private:
+    void BreakLongWords() {
+        auto* label = findChild<QLabel*>("qt_msgbox_label");
+        if (label == nullptr) return;
+        // Laying the text out now spends the wrapping the label has pending, which would
+        // otherwise replace the one set here at the next paint.
+        label->heightForWidth(label->width());
+        auto* layout = label->findChild<QTextDocument*>();
+        if (layout == nullptr) return;  // drawn plainly: every word fitted
+        QTextOption option = layout->defaultTextOption();
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout->setDefaultTextOption(option);
+        // On a small screen the base box takes the screen's width, and its frame passes it.
+        const QRect screenArea = screen()->availableGeometry();
+        const int over = frameGeometry().width() - screenArea.width();
+        if (over > 0) setFixedWidth(width() - over);
+        // The box was sized for breaking anywhere; whole short words may take a line more.
+        const int missing = label->heightForWidth(label->width()) - label->height();
+        const int room = screenArea.height() - frameGeometry().height();
+        if (missing > 0 && room > 0) setFixedHeight(height() + std::min(missing, room));
+    }
+};
 
 }  // namespace
 
 int QtMessageBoxService::Show(const MessageRequest& request) {
-    QMessageBox box(request.owned ? QApplication::activeWindow() : nullptr);
+    LongWordsBox box(request.owned ? QApplication::activeWindow() : nullptr);
     box.setWindowTitle(QString::fromStdString(request.caption));
-    box.setText(BreakableLongWords(QString::fromStdString(request.text)));
+    box.setText(QString::fromStdString(request.text));
     box.setIcon(IconFor(request.flags));
 
     const std::vector<ButtonChoice> choices = ButtonsFor(request.flags);

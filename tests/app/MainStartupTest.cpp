@@ -1,6 +1,10 @@
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 
 #include "core/DataFile.h"
 #include "platform/Dialogs.h"
@@ -58,13 +62,13 @@ TEST_F(MainWindowTest, FirstRunStartsANewDocumentCentredAndRecordsItOnClose) {
 TEST_F(MainWindowTest, OpensTheLastFileAtTheStoredPosition) {
     const std::string document = programDir.File("klasa.ocn");
     SaveDocument(document, "Matematyka");
-    WriteSettings(1, document, 30, 40);
+    WriteSettings(1, document, 0, 40);  // on the screen, however wide the window
 
     TMainForm& form = Open();
     EXPECT_TRUE(form.DataFile.Named);
     EXPECT_EQ("Quirvale 2 - " + document, form.windowTitle().toStdString());
     EXPECT_EQ("Matematyka", ui().cbSubject->currentText().toStdString());
-    EXPECT_EQ(QPoint(30, 40), form.pos());
+    EXPECT_EQ(QPoint(0, 40), form.pos());
 }
 
 TEST_F(MainWindowTest, AMissingLastFileIsReportedAndGivesANewDocument) {
@@ -91,6 +95,34 @@ TEST_F(MainWindowTest, APositionOffEveryScreenIsMovedBackOntoThePrimaryScreen) {
     TMainForm& form = Open();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.intersects(form.frameGeometry()));
+}
+
+TEST_F(MainWindowTest, APositionAtTheIntegerLimitsOpensTheWindowOnTheScreen) {
+    WriteSettings(0, "", std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max());
+    TMainForm& form = Open();
+    form.show();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = form.frameGeometry();
+    EXPECT_TRUE(screen.contains(QRect(frame.topLeft(), frame.size().boundedTo(screen.size()))))
+        << frame.x() << ", " << frame.y();
+}
+
+// The window is grabbed by its title strip: a window hanging off the screen stays where the user
+// left it while the strip lies on the screen, and comes back once less of it does.
+TEST_F(MainWindowTest, APositionIsKeptWhileTheTitleStripLiesOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QPoint lowest(screen.left(), screen.top() + screen.height() - titleHeight);
+    WriteSettings(0, "", lowest.x(), lowest.y());
+    EXPECT_EQ(lowest, Open().pos());
+
+    WriteSettings(0, "", lowest.x(), lowest.y() + 1);
+    TMainForm& form = Open();
+    EXPECT_EQ(lowest.x(), form.x());
+    EXPECT_LT(form.y(), lowest.y());
+    EXPECT_GE(form.y(), screen.top());
 }
 
 TEST_F(MainWindowTest, DamagedSettingsClearTheOpenLastFileFlag) {

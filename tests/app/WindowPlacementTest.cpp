@@ -49,11 +49,26 @@ const std::vector<std::pair<std::string, QAction * Ui::TMainForm::*>>& WindowCom
     return commands;
 }
 
-// Both centres within a pixel: the halving rounds down, and the frames differ in nothing else.
+// Both centres within a pixel (the halving rounds down, and the frames differ in nothing else)
+// along each way the window so lies on the screen; along a way it would not, it lies against
+// the screen's edge, its top-left corner on the screen.
 void ExpectCentredOver(const QWidget& owner, const QWidget& window, const std::string& what) {
-    const QPoint offset = owner.frameGeometry().center() - window.frameGeometry().center();
-    EXPECT_LE(std::abs(offset.x()), 1) << what << " off by " << offset.x() << " across";
-    EXPECT_LE(std::abs(offset.y()), 1) << what << " off by " << offset.y() << " down";
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QPoint offset = owner.frameGeometry().center() - frame.center();
+    const auto expect = [&](int offset, int start, int length, int screenStart, int screenLength,
+                            const char* way) {
+        const int centred = start + offset;
+        if (centred > screenStart && centred + length < screenStart + screenLength) {
+            EXPECT_LE(std::abs(offset), 1) << what << " off by " << offset << way;
+        } else {
+            EXPECT_TRUE(start == screenStart ||
+                        (start > screenStart && start + length == screenStart + screenLength))
+                << what << " at " << start << way;
+        }
+    };
+    expect(offset.x(), frame.left(), frame.width(), screen.left(), screen.width(), " across");
+    expect(offset.y(), frame.top(), frame.height(), screen.top(), screen.height(), " down");
 }
 
 // Every text of the document the windows show, each long enough to reach past any screen.
@@ -106,6 +121,32 @@ TEST_F(MainWindowTest, EveryWindowOpensCentredOverTheMainWindowTheFirstTime) {
                                                window.close();
                                            },
                                            what);
+    }
+}
+
+// With most of the main window hanging off the screen's bottom right corner, each window opens
+// on the screen, where its buttons can be reached.
+TEST_F(MainWindowTest, EveryWindowOverAMainWindowPartlyOffTheScreenOpensOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const auto& [what, command] : WindowCommands()) {
+        TMainForm& form = Open();
+        testing_support::AddSubject(form.DataFile, "Matematyka", {12, 3});
+        form.RefreshSubjectsList();
+        form.show();
+        QCoreApplication::processEvents();
+        const QSize main = form.frameGeometry().size();
+        form.move(screen.right() - main.width() / 3, screen.bottom() - main.height() / 3);
+        QCoreApplication::processEvents();
+        testing_support::ExpectModalWindow(
+            [&] { (ui().*command)->trigger(); }, [](QWidget&) { return true; },
+            [&](QWidget& window) {
+                const QRect frame = window.frameGeometry();
+                EXPECT_TRUE(
+                    screen.contains(QRect(frame.topLeft(), frame.size().boundedTo(screen.size()))))
+                    << what << " at " << frame.x() << ", " << frame.y();
+                window.close();
+            },
+            what);
     }
 }
 
