@@ -119,7 +119,7 @@ void SetElidedText(QLabel& label, const std::string& text, int width) {
     // than the width has pixels is cut all the same, and a text of millions of characters
     // costs what a line of the label does.
     const QString prefix = whole.first(std::min<qsizetype>(whole.size(), std::max(width, 0) + 1));
-    QString shown = label.fontMetrics().elidedText(prefix, Qt::ElideRight, width);
+    const QString shown = label.fontMetrics().elidedText(prefix, Qt::ElideRight, width);
     label.setText(shown);
     label.setToolTip(shown == whole ? QString() : whole);
     label.setAccessibleName(shown == whole ? QString() : whole);
