@@ -127,6 +127,7 @@ void TMainForm::FormCreate() {
     grid.SetColCount(1);
     grid.SetDefaultRowHeight(kTimeTableRowHeight);
     grid.viewport()->installEventFilter(this);
+    ui->Panel10->installEventFilter(this);
     grid.SetDrawCell(
         [this](platform::Canvas& canvas, int col, int row, const platform::Rect& rect,
                bool selected) { DrawTimeTable.DrawCell(canvas, col, row, rect, selected); });
@@ -217,6 +218,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // resized, so the cells' own resize is the moment to widen the column.
     if (watched == ui->TimeTableDrawGrid->viewport() && event->type() == QEvent::Resize)
         FormResize();
+    // The header strip's labels show as much of their texts as its width holds.
+    if (watched == ui->Panel10 && event->type() == QEvent::Resize) RefreshStudentInfo();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -29,6 +29,14 @@ void SetText(QLabel& label, const std::string& text) {
     label.adjustSize();  // the label's width follows its text
 }
 
+// A label of the header strip, sized to its text as far as the strip's right edge, with the
+// margin of the strip's left edge; a text longer than that is cut short with an ellipsis.
+void SetHeaderText(QLabel& label, const std::string& text, int margin) {
+    const int right = label.parentWidget()->width() - margin;
+    SetElidedText(label, text, right - label.x());
+    label.adjustSize();
+}
+
 }  // namespace
 
 std::string TMainForm::GetTodayDayName() const {
@@ -70,6 +78,8 @@ void TMainForm::cbSubjectChange() {
     TSubject& subject = *DataFile.Subjects.Get(index);
     const TDocumentSettings& settings = DataFile.Settings;
     subject.Marks.ShowInControl(*ui->edMarks);
+    // A line longer than the edit opens on its first marks, not scrolled to its last.
+    ui->edMarks->setCursorPosition(0);
     const double average = TruncTo3Decimals(subject.Average(DataFile.Settings.MarksValues));
     ui->lblSubjectAverage->setText(QString::fromStdString(platform::FloatToStr(average)));
     ui->lblFinalMark->setText(QString::fromStdString(
@@ -106,18 +116,23 @@ void TMainForm::RefreshStudentInfo() {
     QLabel& schoolClass = *ui->lblStudentClass;
     QLabel& more = *ui->lblMoreInfo;
 
-    SetText(name, pupil.Name + " " + pupil.Surname);
+    // The strip's width comes from the window's layout, which a hidden window has not run.
+    ActivateLayouts(name);
+    const int margin = name.x();
+    SetHeaderText(name, pupil.Name + " " + pupil.Surname, margin);
     schoolClass.move(name.x() + name.width() + 5, schoolClass.y());
-    SetText(schoolClass, ClassNumberToRoman(pupil.Class) + " " +
-                             platform::Cp1250ToUtf8(std::string(1, pupil.ClassChar)) + " " +
-                             pupil.SchoolType);
+    SetHeaderText(schoolClass,
+                  ClassNumberToRoman(pupil.Class) + " " +
+                      platform::Cp1250ToUtf8(std::string(1, pupil.ClassChar)) + " " +
+                      pupil.SchoolType,
+                  margin);
     more.clear();
     more.move(schoolClass.x() + schoolClass.width() + 10, more.y());
     std::string text = "Rok szkolny: " + platform::IntToStr(pupil.SchoolYear) + "/" +
                        platform::IntToStr(std::int64_t{pupil.SchoolYear} + 1) + "   ";
     if (!pupil.Term.empty()) text += "Semestr: " + pupil.Term + "  ";
     if (!pupil.SchoolName.empty()) text += "Szkoła: " + pupil.SchoolName;
-    SetText(more, text);
+    SetHeaderText(more, text, margin);
 }
 
 void TMainForm::RefreshCaption() {

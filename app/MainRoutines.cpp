@@ -118,19 +118,30 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
     fill.SetColor(clamped > threshold ? above : atOrUnder);
 }
 
-void SetElidedText(QLabel& label, const std::string& text) {
-    // The label's font comes from its style sheet, its width from the layouts it stands in,
-    // which a hidden window has not run yet: from the window's down to the label's own.
-    label.ensurePolished();
+void ActivateLayouts(QWidget& widget) {
     std::vector<QWidget*> holders;
-    for (QWidget* holder = label.parentWidget(); holder != nullptr;
+    for (QWidget* holder = widget.parentWidget(); holder != nullptr;
          holder = holder->isWindow() ? nullptr : holder->parentWidget())
         holders.push_back(holder);
     for (auto holder = holders.rbegin(); holder != holders.rend(); ++holder)
         if ((*holder)->layout() != nullptr) (*holder)->layout()->activate();
+}
+
+void SetElidedText(QLabel& label, const std::string& text) {
+    // The label's font comes from its style sheet, its width from the layouts it stands in.
+    label.ensurePolished();
+    ActivateLayouts(label);
+    SetElidedText(label, text, label.contentsRect().width());
+}
+
+void SetElidedText(QLabel& label, const std::string& text, int width) {
+    label.ensurePolished();
     const QString whole = QString::fromStdString(text);
-    const QString shown =
-        label.fontMetrics().elidedText(whole, Qt::ElideRight, label.contentsRect().width());
+    // Only a prefix is measured: no character is narrower than a pixel, so one more character
+    // than the width has pixels is cut all the same, and a text of millions of characters
+    // costs what a line of the label does.
+    const QString prefix = whole.first(std::min<qsizetype>(whole.size(), std::max(width, 0) + 1));
+    const QString shown = label.fontMetrics().elidedText(prefix, Qt::ElideRight, width);
     label.setText(shown);
     label.setToolTip(shown == whole ? QString() : whole);
     label.setAccessibleName(shown == whole ? QString() : whole);

@@ -59,6 +59,11 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
 // long document text cannot widen its window; the whole text is then the label's hint and
 // its name for screen readers.
 void SetElidedText(QLabel& label, const std::string& text);
+// The same within `width` pixels, whatever the label's width; it then keeps its own.
+void SetElidedText(QLabel& label, const std::string& text, int width);
+// Runs the layouts from the widget's window down to the widget's parent, which a hidden window
+// has not run yet, so that the widget stands where and as large as it will be shown.
+void ActivateLayouts(QWidget& widget);
 
 // The width at which a memo shows the line unbroken beside its vertical scroll bar, and the
 // height at which it shows so many lines without scrolling, in the memo's own font.

@@ -1,6 +1,8 @@
 // Load and save of a stress document (100 subjects of 100 marks, ten years of diary with five
 // events a day), each beside a baseline that only reads or writes the same bytes. After the
-// runs the ratio of each pair is printed: what the model costs over the file itself.
+// runs the ratio of each pair is printed: what the model costs over the file itself. Then the
+// loads of documents at the limits the loader takes (all marks, a million events, the longest
+// texts), each with its cost per mark, event or character and its ratio to the bare read.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -17,6 +19,8 @@
 
 #include "bench/BenchSupport.h"
 #include "core/DataFile.h"
+#include "core/DocumentLimits.h"
+#include "platform/Dates.h"
 #include "platform/Files.h"
 
 namespace {
@@ -128,6 +132,125 @@ void BM_SaveBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveBaseline)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
+// A document saved into the stress files' folder once, with the number of the things it holds.
+struct LimitFile {
+    std::string path;
+    std::size_t bytes = 0;
+    std::int64_t items = 0;
+};
+
+LimitFile SaveLimitFile(const std::string& name, TDataFile& document, std::int64_t items) {
+    LimitFile file{(Files().folder / name).string(), 0, items};
+    std::vector<std::uint8_t> bytes;
+    if (document.SaveToFile(file.path) != 0 || !platform::ReadWholeFile(file.path, bytes))
+        std::abort();
+    file.bytes = bytes.size();
+    return file;
+}
+
+// Every mark the loader takes, 10,000 in each of 100 subjects.
+const LimitFile& MarksFile() {
+    static const LimitFile file = [] {
+        TDataFile document;
+        constexpr int kSubjects = 100;
+        for (int s = 0; s < kSubjects; ++s) {
+            auto* subject = new TSubject;
+            for (std::uint32_t m = 0; m < kMostMarks / kSubjects; ++m)
+                subject->Marks.AddMark(static_cast<TMarkKind>(m % kMarkKinds));
+            document.Subjects.Add(subject);
+        }
+        return SaveLimitFile("marks.ocn", document, kMostMarks);
+    }();
+    return file;
+}
+
+// A million events, a hundred a day.
+const LimitFile& EventsFile() {
+    static const LimitFile file = [] {
+        TDataFile document;
+        constexpr int kEvents = 1000000, kPerDay = 100;
+        const TDateTime first = platform::EncodeDate(2000, 9, 1);
+        for (int e = 0; e < kEvents; ++e) {
+            int year = 0, month = 0, day = 0;
+            platform::DecodeDate(first + e / kPerDay, year, month, day);
+            document.Calendar.AddEvent(day, month, year,
+                                       new TClEvent{"Temat", "Opis", 0, 0, "Kartkówka"});
+        }
+        return SaveLimitFile("events.ocn", document, kEvents);
+    }();
+    return file;
+}
+
+// The six pupil texts and the six lesson-plan days, each of the longest length.
+const LimitFile& TextsFile() {
+    static const LimitFile file = [] {
+        TDataFile document;
+        // Polish letters take two bytes in memory for the code page's one.
+        std::string longest;
+        for (std::uint32_t i = 0; i < kLongestText / 5; ++i) longest += "żółw ";
+        longest.append(kLongestText % 5, 'z');
+        TStudent& pupil = document.Student;
+        for (std::string* text : {&pupil.Name, &pupil.Surname, &pupil.Comment, &pupil.SchoolType,
+                                  &pupil.SchoolName, &pupil.Term})
+            *text = longest;
+        for (std::string& day : document.LessonPlan.Days) day = longest;
+        return SaveLimitFile("texts.ocn", document, 12 * std::int64_t{kLongestText});
+    }();
+    return file;
+}
+
+// The load, with its time per thing held ("per_item", in seconds).
+void LoadLimitFile(benchmark::State& state, const LimitFile& file) {
+    for (auto _ : state) {
+        auto document = std::make_unique<TDataFile>();
+        if (document->LoadFromFile(file.path) != 0) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document->Subjects.Count);
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.counters["per_item"] = benchmark::Counter(
+        static_cast<double>(file.items),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// A bare read of the same file.
+void ReadLimitFile(benchmark::State& state, const LimitFile& file) {
+    for (auto _ : state) {
+        const int fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+        const std::unique_ptr<std::uint8_t[]> bytes(new std::uint8_t[file.bytes]);
+        if (fd < 0 || ReadAll(fd, bytes.get(), file.bytes) != file.bytes)
+            state.SkipWithError("read failed");
+        ::close(fd);
+        benchmark::DoNotOptimize(bytes.get());
+    }
+}
+
+void BM_LoadMarks(benchmark::State& state) {
+    LoadLimitFile(state, MarksFile());
+}
+void BM_ReadMarks(benchmark::State& state) {
+    ReadLimitFile(state, MarksFile());
+}
+void BM_LoadEvents(benchmark::State& state) {
+    LoadLimitFile(state, EventsFile());
+}
+void BM_ReadEvents(benchmark::State& state) {
+    ReadLimitFile(state, EventsFile());
+}
+void BM_LoadTexts(benchmark::State& state) {
+    LoadLimitFile(state, TextsFile());
+}
+void BM_ReadTexts(benchmark::State& state) {
+    ReadLimitFile(state, TextsFile());
+}
+BENCHMARK(BM_LoadMarks)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_ReadMarks)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_LoadEvents)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_ReadEvents)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_LoadTexts)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_ReadTexts)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,7 +260,10 @@ int main(int argc, char** argv) {
                 Files().bytes.size(), kStressSubjects, kStressMarksPerSubject,
                 kStressDiaryDays * kStressEventsPerDay);
     RatioReporter reporter({{"load", "BM_LoadDocument", "BM_LoadBaseline"},
-                            {"save", "BM_SaveDocument", "BM_SaveBaseline"}});
+                            {"save", "BM_SaveDocument", "BM_SaveBaseline"},
+                            {"marks", "BM_LoadMarks", "BM_ReadMarks"},
+                            {"events", "BM_LoadEvents", "BM_ReadEvents"},
+                            {"texts", "BM_LoadTexts", "BM_ReadTexts"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -4,6 +4,7 @@
 #include <string>
 #include <type_traits>
 
+#include "core/DocumentLimits.h"
 #include "core/FixedPool.h"
 #include "core/Lista.h"
 #include "platform/ByteStream.h"
@@ -51,8 +52,9 @@ class TClDay {
     TClEvent* GetEvent(std::int32_t index) { return Events.Get(index); }
 
     std::int32_t SaveToStream(platform::ByteWriter& out, const TClVerificationStrings& tags);
-    // -1 on a wrong tag (nothing changed) or when the data ends early.
-    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
+    // -1 on a wrong tag (nothing changed), when the data ends early or the allowance is spent.
+    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags,
+                                TDocumentAllowance& allowance);
 
     static void* operator new(std::size_t size) { return PooledNew<TClDay>(size); }
     static void operator delete(void* pointer, std::size_t size) noexcept {
@@ -151,7 +153,8 @@ using TCl_Month = TClDateUnit<TClDay>;
 class TClMonth : public TCl_Month {
   public:
     std::int32_t SaveToStream(platform::ByteWriter& out, const TClVerificationStrings& tags);
-    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
+    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags,
+                                TDocumentAllowance& allowance);
 };
 
 using TCl_Year = TClDateUnit<TClMonth>;
@@ -159,7 +162,8 @@ using TCl_Year = TClDateUnit<TClMonth>;
 class TClYear : public TCl_Year {
   public:
     std::int32_t SaveToStream(platform::ByteWriter& out, const TClVerificationStrings& tags);
-    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
+    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags,
+                                TDocumentAllowance& allowance);
 };
 
 using TCl_Calendar = TClDateUnit<TClYear>;
@@ -203,5 +207,9 @@ class TClCalendar : public TCl_Calendar {
     // Appends the stored years in file order. -1 on a wrong tag or data that ends early: the
     // complete years before the failure stay. The categories are left as they were unless
     // every year was read; then they are replaced by the complete ones read before the end.
+    // The records and texts count against the allowance of the document being read.
+    std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags,
+                                TDocumentAllowance& allowance);
+    // Alone, with a document's whole allowance.
     std::int32_t LoadFromStream(platform::ByteReader& in, const TClVerificationStrings& tags);
 };

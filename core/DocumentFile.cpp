@@ -1,5 +1,6 @@
 #include "core/DocumentFile.h"
 
+#include "core/DocumentLimits.h"
 #include "core/Strings.h"
 
 namespace {
@@ -85,10 +86,10 @@ void WriteLessonPlan(platform::ByteWriter& out, const TLessonPlan& plan) {
     for (const std::string& day : plan.Days) TClStreamWriteString(out, day);
 }
 
-bool ReadPupil(platform::ByteReader& in, TStudent& s) {
+bool ReadPupil(platform::ByteReader& in, TStudent& s, TDocumentAllowance& allowance) {
     for (std::string* text :
          {&s.Name, &s.Surname, &s.Comment, &s.SchoolType, &s.SchoolName, &s.Term})
-        if (TClStreamReadString(in, *text) != 0) return false;
+        if (allowance.ReadString(in, *text) != 0) return false;
     std::uint8_t classChar = 0;
     if (!in.ReadF64(s.EndOfSchoolYear) || !in.ReadI32(s.SchoolYear) || !in.ReadU8(s.Class) ||
         !in.ReadU8(classChar))
@@ -117,9 +118,9 @@ bool ReadSettings(platform::ByteReader& in, TDocumentSettings& s) {
     return !in.Failed();
 }
 
-bool ReadMarks(platform::ByteReader& in, TMarksList& marks) {
+bool ReadMarks(platform::ByteReader& in, TMarksList& marks, TDocumentAllowance& allowance) {
     std::uint32_t count = 0;
-    if (!in.ReadU32(count) || count > in.Remaining()) return false;
+    if (!in.ReadU32(count) || count > in.Remaining() || !allowance.TakeMarks(count)) return false;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint8_t code = 0;
         in.ReadU8(code);
@@ -129,23 +130,26 @@ bool ReadMarks(platform::ByteReader& in, TMarksList& marks) {
     return true;
 }
 
-bool ReadSubject(platform::ByteReader& in, TSubject& s) {
-    if (TClStreamReadString(in, s.Name) != 0 || TClStreamReadString(in, s.Comment) != 0 ||
-        TClStreamReadString(in, s.Teacher) != 0 || !in.ReadU8(s.InAverage) ||
+bool ReadSubject(platform::ByteReader& in, TSubject& s, TDocumentAllowance& allowance) {
+    if (allowance.ReadString(in, s.Name) != 0 || allowance.ReadString(in, s.Comment) != 0 ||
+        allowance.ReadString(in, s.Teacher) != 0 || !in.ReadU8(s.InAverage) ||
         !in.ReadI32(s.FinalMark))
         return false;
     const bool finalMarkValid =
         (s.FinalMark >= 0 && s.FinalMark <= kHighestMarkCode) || s.FinalMark == kNoFinalMark;
-    return finalMarkValid && ReadMarks(in, s.Marks);
+    return finalMarkValid && ReadMarks(in, s.Marks, allowance);
 }
 
-bool ReadSubjects(platform::ByteReader& in, TSubjectsList& subjects) {
+bool ReadSubjects(platform::ByteReader& in, TSubjectsList& subjects,
+                  TDocumentAllowance& allowance) {
     subjects.Clear();
     std::uint32_t count = 0;
-    if (!in.ReadU32(count) || count > in.Remaining() / kSmallestSubject) return false;
+    if (!in.ReadU32(count) || count > in.Remaining() / kSmallestSubject ||
+        !allowance.TakeSubjects(count))
+        return false;
     for (std::uint32_t i = 0; i < count; ++i) {
         auto* subject = new TSubject;
-        if (!ReadSubject(in, *subject)) {
+        if (!ReadSubject(in, *subject, allowance)) {
             delete subject;
             return false;
         }
@@ -154,11 +158,11 @@ bool ReadSubjects(platform::ByteReader& in, TSubjectsList& subjects) {
     return true;
 }
 
-bool ReadLessonPlan(platform::ByteReader& in, TLessonPlan& plan) {
+bool ReadLessonPlan(platform::ByteReader& in, TLessonPlan& plan, TDocumentAllowance& allowance) {
     std::uint32_t count = 0;
     if (!in.ReadU32(count) || count > kLessonPlanDays) return false;
     for (std::uint32_t i = 0; i < count; ++i)
-        if (TClStreamReadString(in, plan.Days[i]) != 0) return false;
+        if (allowance.ReadString(in, plan.Days[i]) != 0) return false;
     return true;
 }
 
@@ -201,11 +205,18 @@ void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocume
 std::int32_t ReadDocument(platform::ByteReader& in, TDataFile& document) {
     TDocumentHeader header{};
     TDocumentSettings settings;
-    if (!in.ReadInto(header) || !ReadPupil(in, document.Student) || !ReadSettings(in, settings) ||
-        !ReadSubjects(in, document.Subjects) || !ReadLessonPlan(in, document.LessonPlan))
+    TDocumentAllowance allowance;
+    if (!in.ReadInto(header) || !ReadPupil(in, document.Student, allowance) ||
+        !ReadSettings(in, settings) || !ReadSubjects(in, document.Subjects, allowance) ||
+        !ReadLessonPlan(in, document.LessonPlan, allowance))
         return -1;
+    const std::int32_t diary =
+        document.Calendar.LoadFromStream(in, document.VerificationStrings, allowance);
+    // A diary larger than the program handles is no damage to work around: the file is
+    // refused as a whole.
+    if (allowance.Exceeded()) return -1;
     document.Header = header;
     document.Settings = settings;
     // A damaged diary keeps what it read; the document does not depend on it.
-    return document.Calendar.LoadFromStream(in, document.VerificationStrings) == 0 ? 0 : 1;
+    return diary == 0 ? 0 : 1;
 }

@@ -17,8 +17,9 @@ TDocumentHeader MakeDocumentHeader(TDataFile& document);
 // Writes the whole file with `header` as its first 92 bytes.
 void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocumentHeader& header);
 
-// Reads a file into a cleared document. -1 when it is damaged before the diary block: then
-// Header and Settings are untouched and the rest may be half read, for the caller to clear.
+// Reads a file into a cleared document. -1 when it is damaged before the diary block or holds
+// more than the limits of core/DocumentLimits.h allow anywhere: then Header and Settings are
+// untouched and the rest may be half read, for the caller to clear.
 // Damage inside the diary block gives 1: the document stands, the diary keeps its complete
 // years.
 std::int32_t ReadDocument(platform::ByteReader& in, TDataFile& document);

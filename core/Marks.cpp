@@ -53,9 +53,15 @@ MarksSum SumMarks(TMarksList& marks, std::span<const double, kMarkKinds> values)
     return total;
 }
 
-std::string JoinedSymbols(TMarksList& marks) {
+// The marks line shows at most so many marks, then an ellipsis: no line shows the million a
+// generated file may hold, whose text alone would take seconds to lay out. The document and
+// the marks editor keep every mark.
+constexpr std::int32_t kMarksShown = 10000;
+
+// The symbols of the first `count` marks.
+std::string JoinedSymbols(TMarksList& marks, std::int32_t count) {
     std::string text;
-    for (std::int32_t i = 0; i < marks.Count; ++i) {
+    for (std::int32_t i = 0; i < count; ++i) {
         if (i > 0) text += ',';
         text += MarkSymbol(CodeAt(marks, i));
     }
@@ -92,11 +98,15 @@ void TMarksList::AddMark(TMarkKind code) {
 }
 
 void TMarksList::ToString(std::string& text) {
-    text = JoinedSymbols(*this);
+    text = JoinedSymbols(*this, Count);
 }
 
 void TMarksList::ShowInControl(platform::TextControl& control) {
-    control.SetText(JoinedSymbols(*this));
+    if (Count <= kMarksShown) {
+        control.SetText(JoinedSymbols(*this, Count));
+        return;
+    }
+    control.SetText(JoinedSymbols(*this, kMarksShown) + ",…");
 }
 
 void TMarksList::FillListBox(platform::ListControl& listBox) {

@@ -40,6 +40,7 @@ class TMarksList : public TLista<char, TMarkFree> {
 
     // The symbols joined by "," ("5,4-,1"); empty for no marks.
     void ToString(std::string& text);
+    // The same text, of at most the first 10,000 marks followed by ",…" when there are more.
     void ShowInControl(platform::TextControl& control);
     void FillListBox(platform::ListControl& listBox);
 };

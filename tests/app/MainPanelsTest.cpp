@@ -3,6 +3,7 @@
 
 #include "app/AddChangeEventForm.h"
 #include "app/MainRoutines.h"
+#include "core/DocumentLimits.h"
 #include "platform/Dates.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/DatePicker.h"
@@ -165,6 +166,75 @@ TEST_F(MainWindowTest, TheHeaderStripPlacesEachLabelAfterThePreviousOne) {
     form.RefreshStudentInfo();
     EXPECT_EQ("Rok szkolny: 2005/2006   Semestr: I  Szkoła: Gimnazjum nr 1",
               ui().lblMoreInfo->text().toStdString());
+}
+
+TEST_F(MainWindowTest, ALongMarksLineOpensOnItsFirstMarks) {
+    TMainForm& form = Open();
+    form.show();
+    AddSubject(form.DataFile, "Polski", std::vector<char>(400, 12));
+    form.DataFile.Subjects.Get(0)->Marks.AddMark(0);
+    form.RefreshSubjectsList();
+    platform::Edit& marks = *ui().edMarks;
+    ASSERT_EQ(801u, marks.Text().size());  // "5," 400 times, then "1"
+    // The first mark's character stands inside the edit, as a screen reader finds it too.
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(&marks);
+    ASSERT_NE(nullptr, line);
+    ASSERT_NE(nullptr, line->textInterface());
+    const QRect first = line->textInterface()->characterRect(0);
+    EXPECT_TRUE(marks.rect().contains(marks.mapFromGlobal(first.center()))) << first.x();
+    EXPECT_EQ(0, marks.cursorPosition());
+}
+
+TEST_F(MainWindowTest, TheMarksLineOfAHugeSubjectShowsItsFirstMarksOnly) {
+    TMainForm& form = Open();
+    AddSubject(form.DataFile, "Polski", std::vector<char>(10000, 3));
+    form.RefreshSubjectsList();
+    EXPECT_EQ(10000u * 2 - 1, ui().edMarks->Text().size());
+    form.DataFile.Subjects.Get(0)->Marks.AddMark(12);
+    form.RefreshSubjectsList();
+    const std::string shown = ui().edMarks->Text();
+    EXPECT_EQ(",…", shown.substr(shown.size() - 4));
+    EXPECT_EQ(std::string("2,2"), shown.substr(0, 3));
+    EXPECT_EQ(10001, form.DataFile.Subjects.Get(0)->Marks.Count);
+}
+
+TEST_F(MainWindowTest, TheHeaderStripElidesWhatItsWidthCannotHold) {
+    TMainForm& form = Open();
+    form.show();
+    TStudent& pupil = form.DataFile.Student;
+    pupil.Name = "Anna";
+    pupil.Surname = "Nowak";
+    pupil.SchoolYear = 2005;
+    std::string school = "Zespół Szkół Ogólnokształcących";
+    for (int i = 0; i < 40; ++i) school += " imienia Marii Skłodowskiej-Curie";
+    pupil.SchoolName = school;
+    form.RefreshStudentInfo();
+
+    const QWidget& strip = *ui().Panel10;
+    QLabel& more = *ui().lblMoreInfo;
+    const QString whole = QString::fromStdString("Rok szkolny: 2005/2006   Szkoła: " + school);
+    EXPECT_TRUE(more.text().endsWith(QChar(0x2026))) << more.text().toStdString();
+    EXPECT_TRUE(whole.startsWith(more.text().chopped(1)));
+    EXPECT_LE(RightEdge(more), strip.width() - ui().lblStudentName->x());
+    EXPECT_EQ(whole, more.toolTip());
+    EXPECT_EQ(whole, more.accessibleName());
+    EXPECT_EQ("Anna Nowak", ui().lblStudentName->text().toStdString());
+    EXPECT_EQ("", ui().lblStudentName->toolTip().toStdString());
+
+    // A wider window shows more of it.
+    const qsizetype narrow = more.text().size();
+    form.resize(form.width() + 200, form.height());
+    QCoreApplication::processEvents();
+    EXPECT_GT(more.text().size(), narrow);
+    EXPECT_LE(RightEdge(more), strip.width() - ui().lblStudentName->x());
+
+    // A pupil name of a million characters takes the strip and leaves the rest nothing.
+    pupil.Name = std::string(1000000, 'Z');
+    form.RefreshStudentInfo();
+    QLabel& name = *ui().lblStudentName;
+    EXPECT_TRUE(name.text().endsWith(QChar(0x2026)));
+    EXPECT_LE(RightEdge(name), strip.width() - name.x());
+    EXPECT_EQ(1000000 + 6, name.accessibleName().size());
 }
 
 TEST_F(MainWindowTest, TheTodayBoxShowsTheDateTheWeekdayAndTheNameDays) {

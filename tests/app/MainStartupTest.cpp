@@ -7,8 +7,10 @@
 #include <limits>
 
 #include "core/DataFile.h"
+#include "core/DocumentLimits.h"
 #include "platform/Dialogs.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
 #include "tests/support/FileFaults.h"
 
 using testing_support::ReadBytes;
@@ -69,6 +71,22 @@ TEST_F(MainWindowTest, OpensTheLastFileAtTheStoredPosition) {
     EXPECT_EQ("Quirvale 2 - " + document, form.windowTitle().toStdString());
     EXPECT_EQ("Matematyka", ui().cbSubject->currentText().toStdString());
     EXPECT_EQ(QPoint(0, 40), form.pos());
+}
+
+TEST_F(MainWindowTest, ALastFileLargerThanTheProgramHandlesIsRefusedAsOneItCannotOpen) {
+    const std::string document = programDir.File("ogromny.ocn");
+    TDataFile huge;
+    testing_support::AddSubject(huge, "Matematyka", std::vector<char>(kMostMarks + 1, 5));
+    ASSERT_EQ(0, huge.SaveToFile(document));
+    WriteSettings(1, document, 30, 40);
+    boxes.Expect("Nie można otworzyć pliku:\n" + document +
+                     "\n\nPlik nie istnieje, jest uszkodzony albo nie jest dokumentem programu "
+                     "Quirvale 2.",
+                 "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    TMainForm& form = Open();
+    EXPECT_FALSE(form.DataFile.Named);
+    EXPECT_EQ(0, form.DataFile.Subjects.Count);
+    EXPECT_EQ("", ui().edMarks->Text());
 }
 
 TEST_F(MainWindowTest, AMissingLastFileIsReportedAndGivesANewDocument) {

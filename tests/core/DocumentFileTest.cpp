@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/DocumentFile.h"
+#include "core/DocumentLimits.h"
 #include "tests/core/ByteBuilder.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
@@ -352,6 +353,113 @@ TEST_F(DocumentDamage, TruncationsOfARichSampleStayInBounds) {
         platform::ByteReader in(std::span<const std::uint8_t>(bytes).first(length));
         EXPECT_EQ(length < diary ? -1 : 1, ReadDocument(in, document)) << length;
     }
+}
+
+// --- Documents larger than the program handles ---
+
+TEST(DocumentAllowance, TakesUpToEachLimitAndRefusesPastIt) {
+    TDocumentAllowance allowance;
+    EXPECT_TRUE(allowance.TakeSubjects(kMostSubjects - 1));
+    EXPECT_TRUE(allowance.TakeSubjects(1));
+    EXPECT_TRUE(allowance.TakeMarks(kMostMarks));
+    EXPECT_TRUE(allowance.TakeDiaryRecords(kMostDiaryRecords));
+    EXPECT_FALSE(allowance.Exceeded());
+    for (auto take : {&TDocumentAllowance::TakeSubjects, &TDocumentAllowance::TakeMarks,
+                      &TDocumentAllowance::TakeDiaryRecords}) {
+        TDocumentAllowance spent;
+        EXPECT_TRUE((spent.*take)(1));
+        EXPECT_FALSE((spent.*take)(0xFFFFFFFFu));
+        EXPECT_TRUE(spent.Exceeded());
+    }
+}
+
+class LargeDocument : public DocumentDamage {
+  protected:
+    // The document up to its diary, then a diary of one day holding `events` empty events.
+    Bytes WithDiaryOfEvents(std::uint32_t events) {
+        ByteBuilder diary;
+        diary.Raw(Slice(bytes_, 0, bytes_.size() - DiarySize(source_)));
+        diary.Str("CALENDAR").I32(2005).I32(2005).I32(2005).I32(1);
+        diary.Str("YEAR").I32(2005).I32(9).I32(9).I32(1);
+        diary.Str("MONTH").I32(9).I32(1).I32(1).I32(1);
+        diary.Str("DAY").I32(1).U32(events);
+        const Bytes empty = ByteBuilder().Str("").Str("").Str("").I32(0).U8(0).Bytes();
+        Bytes all;
+        all.reserve(empty.size() * events);
+        for (std::uint32_t i = 0; i < events; ++i)
+            all.insert(all.end(), empty.begin(), empty.end());
+        return diary.Raw(all).I32(0).Bytes();
+    }
+};
+
+TEST_F(LargeDocument, TextsUpToTheLongestLoadAndALongerOneIsRefusedWherever) {
+    const std::string longest(kLongestText, 'x');
+    TDataFile written;
+    MakeNew(written);
+    written.Student.Name = longest;
+    written.LessonPlan.Days[5] = longest;
+    AddSubjectAbc(written);
+    written.Subjects.Get(0)->Comment = longest;
+    written.Calendar.AddEvent(1, 9, 2005, new TClEvent{longest, longest, 0, 0, longest});
+    const Bytes bytes = Write(written);
+    TDataFile loaded;
+    ASSERT_EQ(0, LoadBytes(loaded, bytes));
+    EXPECT_FALSE(loaded.DiaryDamaged);
+    EXPECT_EQ(longest, loaded.Student.Name);
+    EXPECT_EQ(bytes, Write(loaded));
+
+    std::string* const texts[] = {
+        &written.Student.Name, &written.LessonPlan.Days[5], &written.Subjects.Get(0)->Comment,
+        &written.Calendar.GetOrCreateDay(1, 9, 2005)->Events.Get(0)->Category};
+    for (std::string* text : texts) {
+        *text += 'y';
+        // Refused whole, not read as a damaged diary.
+        ExpectRefused(Write(written), "a text one character too long");
+        text->pop_back();
+    }
+}
+
+TEST_F(LargeDocument, SubjectsAndMarksUpToTheirLimitsLoadAndOneMoreIsRefused) {
+    TDataFile subjects;
+    MakeNew(subjects);
+    for (std::uint32_t i = 0; i < kMostSubjects; ++i) testing_support::AddSubject(subjects, "s");
+    TDataFile loaded;
+    ASSERT_EQ(0, LoadBytes(loaded, Write(subjects)));
+    EXPECT_EQ(static_cast<std::int32_t>(kMostSubjects), loaded.Subjects.Count);
+    testing_support::AddSubject(subjects, "s");
+    ExpectRefused(Write(subjects), "one subject too many");
+
+    // The limit is of all subjects' marks together.
+    TDataFile marks;
+    MakeNew(marks);
+    testing_support::AddSubject(marks, "a", std::vector<char>(kMostMarks - 1, 5));
+    testing_support::AddSubject(marks, "b", {9});
+    const Bytes most = Write(marks);
+    TDataFile full;
+    ASSERT_EQ(0, LoadBytes(full, most));
+    EXPECT_EQ(static_cast<std::int32_t>(kMostMarks) - 1, full.Subjects.Get(0)->Marks.Count);
+    EXPECT_EQ(most, Write(full));
+    marks.Subjects.Get(1)->Marks.AddMark(9);
+    ExpectRefused(Write(marks), "one mark too many");
+}
+
+TEST_F(LargeDocument, ADiaryOfMoreRecordsIsRefusedBeforeTheyAreMade) {
+    TDataFile document;
+    ASSERT_EQ(0, LoadBytes(document, WithDiaryOfEvents(1000)));
+    EXPECT_FALSE(document.DiaryDamaged);
+    EXPECT_EQ(1000, document.Calendar.GetOrCreateDay(1, 9, 2005)->Count());
+    // The year, the month and the day count with their events.
+    ExpectRefused(WithDiaryOfEvents(kMostDiaryRecords - 2), "one diary record too many");
+
+    // A count the bytes left cannot hold is damage, read as far as the data goes.
+    Bytes damaged = WithDiaryOfEvents(2);
+    const std::size_t count = damaged.size() - 4 - 2 * 17 - 4;
+    ASSERT_EQ(2u, U32At(damaged, count));
+    PutU32At(damaged, count, 0x7FFFFFFF);
+    TDataFile partial;
+    ASSERT_EQ(0, LoadBytes(partial, damaged));
+    EXPECT_TRUE(partial.DiaryDamaged);
+    EXPECT_EQ(1, partial.Subjects.Count);
 }
 
 }  // namespace
