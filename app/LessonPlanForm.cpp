@@ -51,11 +51,12 @@ void TLessonPlanForm::mmPlanChange() {
     ui->panelStatus->SetCaption(kModifiedStatus);
 }
 
-// The memo tells only the user's typing, so the inserted line marks the day itself.
+// The memo tells only the user's typing, so the inserted line marks the day itself. A day
+// that would grow past the longest text a document holds takes no more.
 void TLessonPlanForm::cbInsertChange() {
     const int subject = ui->cbInsert->ItemIndex();
     if (subject < 0) return;
-    ui->mmPlan->AppendLine(ui->cbInsert->itemText(subject).toStdString());
+    if (!ui->mmPlan->AppendLine(ui->cbInsert->itemText(subject).toStdString())) return;
     mmPlanChange();
 }
 

@@ -9,10 +9,13 @@
 
 namespace {
 
-// A save the user asked for never fails quietly: the document stays modified and says so.
-void ReportSaveFailure(const std::string& path) {
-    platform::MessageBox(std::string(kSaveFailedMessage) + "\n" + path, kDocumentCaption,
-                         platform::mb::Ok | platform::mb::IconStop, /*owned=*/false);
+// A save the user asked for never fails quietly: the document stays modified and says so,
+// and why when the document is one the program could not open again.
+void ReportSaveFailure(const std::string& path, const std::string& excess) {
+    std::string message = std::string(kSaveFailedMessage) + "\n" + path;
+    if (!excess.empty()) message += "\n" + excess;
+    platform::MessageBox(message, kDocumentCaption, platform::mb::Ok | platform::mb::IconStop,
+                         /*owned=*/false);
 }
 
 }  // namespace
@@ -41,6 +44,8 @@ void TDataFile::Clear() {
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
+    // A file the program would refuse to open is not written: the old one is still a year.
+    if (!DocumentExcess(*this).empty()) return -1;
     const TDocumentHeader header = MakeDocumentHeader(*this);
     // Gathered into blocks: the file takes a few large writes instead of one per field, and
     // no image of the whole file is built (except by a save in place, which must know its size
@@ -111,7 +116,7 @@ std::int32_t TDataFile::Open(platform::FileDialog& openDialog, platform::FileDia
 std::int32_t TDataFile::Save(platform::FileDialog& saveDialog) {
     if (!Named) return SaveAs(saveDialog);
     const std::int32_t saved = SaveToCurrentFile();
-    if (saved != 0) ReportSaveFailure(FileName);
+    if (saved != 0) ReportSaveFailure(FileName, DocumentExcess(*this));
     return saved;
 }
 
@@ -121,7 +126,7 @@ std::int32_t TDataFile::SaveAs(platform::FileDialog& saveDialog) {
     if (saved == 0)
         saveDialog.RememberFolder();
     else
-        ReportSaveFailure(saveDialog.FileName());
+        ReportSaveFailure(saveDialog.FileName(), DocumentExcess(*this));
     return saved;
 }
 

@@ -13,7 +13,8 @@
 // The texts of the document's own message boxes.
 inline constexpr char kDocumentCaption[] = "Quirvale";
 inline constexpr char kSaveQuestion[] = "Czy zachować zmiany?";
-// Followed by a line break and the path of the file that could not be written.
+// Followed by a line break and the path of the file that could not be written, and for a
+// document the program could not open again by a line telling what is too large.
 inline constexpr char kSaveFailedMessage[] = "Nie udało się zapisać pliku.";
 
 inline constexpr std::size_t kHeaderSize = 92;
@@ -58,7 +59,8 @@ class TDataFile {
     // so a failed save never loses the previous file; where the folder may not be written
     // the file is rewritten in place, and a failure there puts its old bytes back. -1 on
     // failure, with nothing changed. Once the new file is at `path` the document is bound
-    // to it, though the folder then failed to flush.
+    // to it, though the folder then failed to flush. A document past the limits the reader
+    // keeps (DocumentExcess) is refused before anything is written.
     std::int32_t SaveToFile(const std::string& path);
     std::int32_t SaveToCurrentFile();
     // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when

@@ -2,6 +2,8 @@
 
 #include "core/DocumentLimits.h"
 #include "core/Strings.h"
+#include "platform/Cp1250.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -166,7 +168,77 @@ bool ReadLessonPlan(platform::ByteReader& in, TLessonPlan& plan, TDocumentAllowa
     return true;
 }
 
+// Counts what a writer gives it and keeps nothing.
+class CountingSink final : public platform::ByteSink {
+  public:
+    bool Write(const std::uint8_t*, std::size_t size) override {
+        count += size;
+        return true;
+    }
+    std::uint64_t count = 0;
+};
+
+bool TooLong(const std::string& text) {
+    return platform::Cp1250Length(text) > kLongestText;
+}
+
+constexpr char kTooLongText[] = "Tekst dłuższy niż 65536 znaków: ";
+
+std::string DiaryExcess(TClCalendar& calendar) {
+    std::uint64_t records = static_cast<std::uint64_t>(calendar.Count()) +
+                            static_cast<std::uint64_t>(calendar.CategoriesCount());
+    bool tooLong = false;
+    for (std::int32_t y = 0; y < calendar.Count(); ++y) {
+        TClYear& year = *calendar.GetChild(y);
+        records += static_cast<std::uint64_t>(year.Count());
+        for (std::int32_t m = 0; m < year.Count(); ++m) {
+            TClMonth& month = *year.GetChild(m);
+            records += static_cast<std::uint64_t>(month.Count());
+            for (std::int32_t d = 0; d < month.Count(); ++d) {
+                TClDay& day = *month.GetChild(d);
+                records += static_cast<std::uint64_t>(day.Count());
+                for (std::int32_t e = 0; e < day.Count(); ++e) {
+                    const TClEvent& event = *day.GetEvent(e);
+                    tooLong = tooLong || TooLong(event.Subject) || TooLong(event.Description) ||
+                              TooLong(event.Category);
+                }
+            }
+        }
+    }
+    for (std::int32_t c = 0; c < calendar.CategoriesCount(); ++c)
+        tooLong = tooLong || TooLong(calendar.Categories.Get(c)->Name);
+    if (records > kMostDiaryRecords)
+        return "Terminarz ma więcej niż 2000000 wpisów (lat, miesięcy, dni, wydarzeń i kategorii).";
+    return tooLong ? std::string(kTooLongText) + "terminarz." : std::string();
+}
+
 }  // namespace
+
+std::string DocumentExcess(TDataFile& document) {
+    const TStudent& s = document.Student;
+    for (const std::string* text :
+         {&s.Name, &s.Surname, &s.Comment, &s.SchoolType, &s.SchoolName, &s.Term})
+        if (TooLong(*text)) return std::string(kTooLongText) + "dane ucznia.";
+    if (static_cast<std::uint32_t>(document.Subjects.Count) > kMostSubjects)
+        return "Dokument ma więcej niż 1000 przedmiotów.";
+    std::uint64_t marks = 0;
+    for (std::int32_t i = 0; i < document.Subjects.Count; ++i) {
+        const TSubject& subject = *document.Subjects.Get(i);
+        if (TooLong(subject.Name) || TooLong(subject.Comment) || TooLong(subject.Teacher))
+            return std::string(kTooLongText) + "przedmiot " + std::to_string(i + 1) + ".";
+        marks += static_cast<std::uint64_t>(subject.Marks.Count);
+    }
+    if (marks > kMostMarks) return "Dokument ma więcej niż 1000000 ocen.";
+    for (const std::string& day : document.LessonPlan.Days)
+        if (TooLong(day)) return std::string(kTooLongText) + "plan lekcji.";
+    std::string diary = DiaryExcess(document.Calendar);
+    if (!diary.empty()) return diary;
+    CountingSink counted;
+    platform::ByteWriter out(counted);
+    WriteDocument(out, document, MakeDocumentHeader(document));
+    if (counted.count > platform::kLargestReadableFile) return "Plik byłby większy niż 64 MiB.";
+    return {};
+}
 
 TDocumentHeader MakeDocumentHeader(TDataFile& document) {
     TDocumentHeader header = document.Header;

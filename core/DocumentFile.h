@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/DataFile.h"
 #include "platform/ByteStream.h"
@@ -16,6 +17,11 @@ TDocumentHeader MakeDocumentHeader(TDataFile& document);
 
 // Writes the whole file with `header` as its first 92 bytes.
 void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocumentHeader& header);
+
+// Why the reader would refuse the document as it stands (more than core/DocumentLimits.h
+// allows, or a file larger than the reader takes), as a line of the failed save's message;
+// empty when it would read it. Counts the file's bytes without keeping them.
+std::string DocumentExcess(TDataFile& document);
 
 // Reads a file into a cleared document. -1 when it is damaged before the diary block or holds
 // more than the limits of core/DocumentLimits.h allow anywhere: then Header and Settings are

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ByteStream.h"
+#include "platform/Cp1250.h"
 
 // What one document may hold. Each bound is far above any school year's (the stress
 // document has 100 subjects, 10,000 marks and 18,260 diary events) and keeps the largest
@@ -13,8 +14,8 @@ inline constexpr std::uint32_t kMostSubjects = 1000;
 inline constexpr std::uint32_t kMostMarks = 1000000;
 // Years, months, days, events and categories counted together.
 inline constexpr std::uint32_t kMostDiaryRecords = 2000000;
-// Bytes of one text in code page 1250, one a character.
-inline constexpr std::uint32_t kLongestText = 65536;
+// Bytes of one text in code page 1250, one a character: what the text fields let the user type.
+inline constexpr std::uint32_t kLongestText = platform::kLongestText;
 
 // Counts what a load has taken against the limits. Once a take is refused the load fails
 // and Exceeded() tells it from damage.

@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// The longest text a document holds, in code-page bytes (one a character). The text fields
+// refuse what would go past it, and a document with a longer text is neither opened nor saved.
+inline constexpr std::size_t kLongestText = 65536;
+
 // Texts are UTF-8 in memory and Windows code page 1250 in files and reports.
 // Both directions are total: every byte of the code page has a character and back, and a
 // character the code page cannot hold becomes "?".

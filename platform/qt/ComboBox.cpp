@@ -23,7 +23,7 @@ void ComboBox::childEvent(QChildEvent* event) {
     QLineEdit* edit = lineEdit();
     if (event->polished() && edit != nullptr && event->child() == edit &&
         edit->validator() == nullptr) {
-        edit->setValidator(new Cp1250Filter(edit));
+        edit->setValidator(new Cp1250Filter(quiet_, edit));
         edit->setCompleter(nullptr);
         edit->setMaxLength(std::numeric_limits<int>::max());
     }

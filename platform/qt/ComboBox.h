@@ -10,7 +10,8 @@ namespace platform {
 // `changed()`; a user's pick from the list does, and so does every other change of an editable
 // box's text (typing, pasting, the accessibility interface), which leaves no item selected
 // (ItemIndex -1) whatever the text. Adding items never selects one. An editable box completes
-// nothing, holds any text however long and refuses characters code page 1250 cannot hold.
+// nothing, holds any text the program sets however long, refuses characters code page 1250
+// cannot hold and what would make the text longer than kLongestText.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
   public:

@@ -1,8 +1,32 @@
 #include "platform/qt/Cp1250Filter.h"
 
+#include <algorithm>
+
 #include "platform/Cp1250.h"
 
 namespace platform {
+namespace {
+
+// Cuts the end of what a change of `held` into `input` put in, as far as the text is longer
+// than kLongestText (or than `held`, which the program may have set longer), and puts the
+// caret after what is kept. The part put in lies between what the change left alone at
+// either end.
+void KeepWhatFits(const QString& held, QString& input, int& pos) {
+    const qsizetype most = std::max(static_cast<qsizetype>(kLongestText), held.size());
+    if (input.size() <= most) return;
+    const qsizetype common = std::min(held.size(), input.size());
+    qsizetype start = 0;
+    while (start < common && held[start] == input[start]) ++start;
+    qsizetype end = 0;
+    while (end < common - start && held[held.size() - 1 - end] == input[input.size() - 1 - end])
+        ++end;
+    // What was put in is at least as long as the text grew, so the cut stays inside it.
+    const qsizetype excess = input.size() - most;
+    input.remove(input.size() - end - excess, excess);
+    pos = static_cast<int>(input.size() - end);
+}
+
+}  // namespace
 
 bool FitsCp1250(char32_t character) {
     if (character < 0x80) return true;
@@ -28,6 +52,8 @@ QValidator::State Cp1250Filter::validate(QString& input, int& pos) const {
         input = before + after;
         pos = static_cast<int>(before.size());
     }
+    if (!programSets_) KeepWhatFits(held_, input, pos);
+    held_ = input;
     return Acceptable;
 }
 

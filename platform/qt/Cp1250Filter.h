@@ -13,11 +13,20 @@ bool FitsCp1250(char32_t character);
 QString KeepCp1250(const QString& text);
 
 // The input filter of the text fields that end up in the document: typed or pasted
-// characters outside the code page are dropped, the rest stays where it was put.
+// characters outside the code page are dropped, the rest stays where it was put. A change that
+// would make the text longer than kLongestText keeps only what fits of what it put in; the
+// text already there is never cut. While the owner's `programSets` is true a change is the
+// program's own and is taken whole.
 class Cp1250Filter : public QValidator {
   public:
-    explicit Cp1250Filter(QObject* parent = nullptr) : QValidator(parent) {}
+    Cp1250Filter(const bool& programSets, QObject* parent)
+        : QValidator(parent), programSets_(programSets) {}
     State validate(QString& input, int& pos) const override;
+
+  private:
+    const bool& programSets_;
+    // The text last let through, what the next change is measured against.
+    mutable QString held_;
 };
 
 }  // namespace platform

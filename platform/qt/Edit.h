@@ -12,7 +12,8 @@ namespace platform {
 // keyboards and voice control set it) and QLineEdit's own setters. `enter()` and `exit()` follow
 // the focus moving between controls; a focus lost to another window or to a pop-up (the
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
-// Characters code page 1250 cannot hold are refused, typed or pasted.
+// Characters code page 1250 cannot hold are refused, typed or pasted, and so is what would
+// make the text longer than kLongestText (of a paste, what fits is kept); SetText is never cut.
 // An edit chosen from a menu is read-only and shows what the window chose in a menu it opens
 // on `dropDown()`: a click, Space, Enter, Alt+Down or F4, as a drop-down list opens. Its text
 // changes only through SetText: text set through the accessibility interface is put back at

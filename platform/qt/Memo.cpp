@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "platform/Cp1250.h"
 #include "platform/qt/Cp1250Filter.h"
 
 namespace platform {
@@ -27,6 +28,14 @@ std::pair<int, bool> CharacterAt(const QString& text, int index) {
     return {1, !unit.isSurrogate() && FitsCp1250(unit.unicode())};
 }
 
+// The bytes a text the user put in takes in the document: each of its line breaks is CR LF.
+int StoredBytes(const QString& added) {
+    return static_cast<int>(added.size() + added.count(QChar::ParagraphSeparator) +
+                            added.count(QChar::LineSeparator));
+}
+
+constexpr int kLongest = static_cast<int>(kLongestText);
+
 }  // namespace
 
 Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
@@ -35,9 +44,16 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::TextChanged);
 }
 
-// A typed character the code page lacks is refused whole, so it does not replace a selection.
+// A typed character the code page lacks, or one past the longest text, is refused whole, so
+// it does not replace a selection.
 void Memo::keyPressEvent(QKeyEvent* event) {
-    if (KeepCp1250(event->text()) != event->text()) {
+    const QString typed = event->text();
+    const bool isBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const int typedBytes =
+        isBreak ? 2 : (!typed.isEmpty() && typed[0].isPrint() ? StoredBytes(typed) : 0);
+    const int selected = StoredBytes(textCursor().selectedText());
+    const bool tooLong = typedBytes > selected && storedLength_ - selected + typedBytes > kLongest;
+    if (KeepCp1250(typed) != typed || tooLong) {
         event->accept();
         return;
     }
@@ -92,18 +108,33 @@ void Memo::TextChanged() {
     const int from = changeFrom_;
     const int to = changeTo_;
     const bool removed = changeRemoved_;
+    const int before = storedLength_;
     changeFrom_ = changeTo_ = -1;
     changeRemoved_ = false;
+    storedLength_ = StoredLength();
     if (programmatic_ || from < 0) return;
-    const bool keptSome = DropWhatTheCodePageLacks(from, to);
+    const bool keptSome = KeepWhatTheDocumentHolds(from, to, before);
     // A change that brought only what was dropped and took nothing changed nothing.
     if (keptSome || removed) emit changed();
 }
 
-// Drops from the range [from, to) the characters the code page lacks, and tells whether any
-// character is left there. The user's change is undone and made again without them, so that
-// the undo history holds only what the memo kept: undoing never brings them back.
-bool Memo::DropWhatTheCodePageLacks(int from, int to) {
+// The bytes the text takes in the document, each line break as it is stored.
+int Memo::StoredLength() const {
+    int length = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        length += static_cast<int>(line.size() + line.count(QChar::LineSeparator));
+    }
+    for (const std::string_view lineBreak : breaks_) length += static_cast<int>(lineBreak.size());
+    return length;
+}
+
+// Drops from the range [from, to) the characters the code page lacks, and from its end what
+// makes the text longer than kLongestText (or than the `before` bytes the program set), and
+// tells whether any character is left there. The user's change is undone and made again
+// without them, so that the undo history holds only what the memo kept: undoing never brings
+// them back.
+bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
     QTextDocument& text = *document();
     QTextCursor range(&text);
     range.setPosition(std::min(from, text.characterCount() - 1));
@@ -115,6 +146,9 @@ bool Memo::DropWhatTheCodePageLacks(int from, int to) {
         if (fits) kept += added.mid(index, length);
         index += length;
     }
+    const int most = std::max(kLongest, before);
+    int stored = storedLength_ - StoredBytes(added) + StoredBytes(kept);
+    for (; stored > most && !kept.isEmpty(); kept.chop(1)) stored -= StoredBytes(kept.right(1));
     if (kept.size() == added.size()) return !added.isEmpty();
     const QString changed = text.toRawText();
     const QString wanted =
@@ -162,6 +196,7 @@ void Memo::SetText(const std::string& text) {
     // A paragraph separator of the text's own (no stored text has one) leaves the breaks the
     // text edit made.
     if (breaks.size() == breaks_.size()) breaks_ = std::move(breaks);
+    storedLength_ = StoredLength();
 }
 
 // The document's raw text with every line break as LF: unlike toPlainText() it keeps
@@ -198,9 +233,14 @@ void Memo::ClearLines() {
     clear();
 }
 
-void Memo::AppendLine(const std::string& line) {
+bool Memo::AppendLine(const std::string& line) {
+    const QString added = QString::fromStdString(line);
+    const int breakBefore = document()->isEmpty() ? 0 : 2;
+    if (storedLength_ + breakBefore + StoredBytes(added) + added.count(QChar('\n')) > kLongest)
+        return false;
     const QScopedValueRollback quiet(programmatic_, true);
-    appendPlainText(QString::fromStdString(line));
+    appendPlainText(added);
+    return true;
 }
 
 }  // namespace platform

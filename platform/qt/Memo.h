@@ -16,7 +16,9 @@ namespace platform {
 // the user's edits only, never the program's. Tab moves the focus on, as in a dialog.
 // Characters code page 1250 cannot hold are dropped from every change the program does not
 // make itself, however it comes: typing, input methods, pasting, dropping, and the
-// accessibility interface (as on-screen keyboards and voice control set it).
+// accessibility interface (as on-screen keyboards and voice control set it); so is what would
+// make the stored text longer than kLongestText bytes (of a paste, what fits is kept), a line
+// break counted as the bytes it is stored as. What the program sets is never cut.
 class Memo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
   public:
@@ -29,8 +31,9 @@ class Memo : public QPlainTextEdit, public TextControl {
     // does not start another line.
     std::vector<std::string> Lines() const;
     void ClearLines();
-    // Appends a line after the last one, wherever the caret stands.
-    void AppendLine(const std::string& line);
+    // Appends a line after the last one, wherever the caret stands; false, with nothing
+    // appended, when the text would then be longer than kLongestText.
+    bool AppendLine(const std::string& line);
 
   signals:
     void changed();
@@ -43,11 +46,14 @@ class Memo : public QPlainTextEdit, public TextControl {
     void ContentsChange(int position, int removed, int added);
     void FollowLineBreaks(int position, int added);
     void TextChanged();
-    bool DropWhatTheCodePageLacks(int from, int to);
+    bool KeepWhatTheDocumentHolds(int from, int to, int before);
+    int StoredLength() const;
     void ReplaceDifference(const QString& wanted);
     QString PlainText() const;
 
     bool programmatic_ = false;
+    // StoredLength() as of the last change.
+    int storedLength_ = 0;
     // The break that ends each paragraph of the document but the last.
     std::vector<std::string_view> breaks_;
     // What the user's change put into the document, from the text edit's change notices up

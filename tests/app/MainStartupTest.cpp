@@ -7,8 +7,10 @@
 #include <limits>
 
 #include "core/DataFile.h"
+#include "core/DocumentFile.h"
 #include "core/DocumentLimits.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/FileFaults.h"
@@ -77,7 +79,10 @@ TEST_F(MainWindowTest, ALastFileLargerThanTheProgramHandlesIsRefusedAsOneItCanno
     const std::string document = programDir.File("ogromny.ocn");
     TDataFile huge;
     testing_support::AddSubject(huge, "Matematyka", std::vector<char>(kMostMarks + 1, 5));
-    ASSERT_EQ(0, huge.SaveToFile(document));
+    // The program saves no such document, so it is written as a file of another program would be.
+    ASSERT_TRUE(platform::SaveFileAtomically(document, [&](platform::ByteWriter& out) {
+        WriteDocument(out, huge, MakeDocumentHeader(huge));
+    }));
     WriteSettings(1, document, 30, 40);
     boxes.Expect("Nie można otworzyć pliku:\n" + document +
                      "\n\nPlik nie istnieje, jest uszkodzony albo nie jest dokumentem programu "

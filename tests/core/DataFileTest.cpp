@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/DataFile.h"
+#include "core/DocumentLimits.h"
 #include "platform/Dates.h"
 #include "platform/Files.h"
 #include "tests/support/Environment.h"
@@ -219,6 +220,71 @@ TEST_F(DataFileTest, FailedSaveAfterYesTellsTheUserAndKeepsTheDocument) {
     EXPECT_EQ(std::pair(false, true), State());
     EXPECT_TRUE(document_.FileName.empty());
     ExpectUnowned();
+}
+
+// A document the program could not open again is not saved: the file keeps the last year
+// saved, the document stays modified and the user is told what is too large.
+TEST_F(DataFileTest, ADocumentPastTheLimitsIsNotSaved) {
+    Change();
+    const std::string path = dir_.File("rok.ocn");
+    ASSERT_EQ(0, document_.SaveToFile(path));
+    const std::vector<std::uint8_t> saved = ReadBytes(path);
+    const auto expectRefused = [&](const std::string& why) {
+        document_.Modified = true;
+        boxes_.Expect("Nie udało się zapisać pliku.\n" + path + "\n" + why, "Quirvale",
+                      platform::mb::Ok | platform::mb::IconStop, answer::Ok);
+        EXPECT_EQ(-1, document_.Save(saveDialog_));
+        EXPECT_EQ(saved, ReadBytes(path));
+        EXPECT_EQ(std::pair(true, true), State());
+    };
+    document_.Subjects.Get(0)->Comment = std::string(kLongestText + 1, 'x');
+    expectRefused("Tekst dłuższy niż 65536 znaków: przedmiot 1.");
+    // At the limit the text is saved and read back whole.
+    document_.Subjects.Get(0)->Comment = std::string(kLongestText, 'x');
+    ASSERT_EQ(0, document_.Save(saveDialog_));
+    document_.Clear();
+    ASSERT_EQ(0, document_.LoadFromFile(path));
+    EXPECT_EQ(kLongestText, document_.Subjects.Get(0)->Comment.size());
+}
+
+TEST_F(DataFileTest, SaveNamesWhatIsPastTheLimits) {
+    Change();
+    const std::string path = dir_.File("rok.ocn");
+    ASSERT_EQ(0, document_.SaveToFile(path));
+    const std::vector<std::uint8_t> saved = ReadBytes(path);
+    const auto expectRefused = [&](const std::string& why) {
+        document_.Modified = true;
+        boxes_.Expect("Nie udało się zapisać pliku.\n" + path + "\n" + why, "Quirvale",
+                      platform::mb::Ok | platform::mb::IconStop, answer::Ok);
+        EXPECT_EQ(-1, document_.Save(saveDialog_));
+        EXPECT_EQ(-1, document_.SaveToFile(path));
+        EXPECT_EQ(saved, ReadBytes(path));
+        EXPECT_EQ(std::pair(true, true), State());
+    };
+    document_.Student.Surname = std::string(kLongestText + 1, 'x');
+    expectRefused("Tekst dłuższy niż 65536 znaków: dane ucznia.");
+    document_.Student.Surname.clear();
+    document_.LessonPlan.Days[5] = std::string(kLongestText + 1, 'x');
+    expectRefused("Tekst dłuższy niż 65536 znaków: plan lekcji.");
+    document_.LessonPlan.Days[5].clear();
+    document_.Calendar.AddCategory({std::string(kLongestText + 1, 'x'), 0, 0});
+    expectRefused("Tekst dłuższy niż 65536 znaków: terminarz.");
+    document_.Calendar.Categories.Clear();
+    for (std::uint32_t i = 0; i < kMostSubjects; ++i) Change();
+    expectRefused("Dokument ma więcej niż 1000 przedmiotów.");
+    while (document_.Subjects.Count > 1) document_.Subjects.Delete(document_.Subjects.Count - 1);
+    for (std::uint32_t i = 0; i <= kMostMarks; ++i) document_.Subjects.Get(0)->Marks.AddMark(0);
+    expectRefused("Dokument ma więcej niż 1000000 ocen.");
+    document_.Subjects.Get(0)->Marks.Clear();
+    // Texts within the limit, but more bytes than the reader takes.
+    for (std::uint32_t i = 0; i < 520; ++i) {
+        Change();
+        document_.Subjects.Get(document_.Subjects.Count - 1)->Comment =
+            std::string(kLongestText, 'x');
+        document_.Subjects.Get(document_.Subjects.Count - 1)->Teacher =
+            std::string(kLongestText, 'x');
+    }
+    expectRefused("Plik byłby większy niż 64 MiB.");
 }
 
 TEST_F(DataFileTest, FailedSaveOfABoundDocumentNamesItsFile) {
