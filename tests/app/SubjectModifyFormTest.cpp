@@ -4,12 +4,14 @@
 #include <QLineEdit>
 
 #include "app/SubjectModifyForm.h"
+#include "platform/Cp1250.h"
 #include "platform/qt/CheckBox.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Edit.h"
 #include "platform/qt/Memo.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
@@ -115,6 +117,27 @@ TEST_F(SubjectModifyFormTest, ACommentSetThroughTheAccessibilityInterfaceKeepsTo
     ui().btnModify->click();
     EXPECT_EQ("m1\r\nm2", document.Subjects.Get(1)->Comment);
     EXPECT_EQ("m1\r\nm2", ui().memoComment->Text());
+}
+
+// A comment as long as a document holds is taken, stored and saved; what goes past it is not.
+TEST_F(SubjectModifyFormTest, ACommentTakesNoMoreThanTheDocumentCanSaveAndOpenAgain) {
+    main.currentSubject = 1;
+    form.show();
+    const QString longest(static_cast<qsizetype>(platform::kLongestText), QLatin1Char('x'));
+    accessible_actions::SetValue(*ui().memoComment, longest + QStringLiteral("yz"));
+    EXPECT_EQ(longest.toStdString(), ui().memoComment->Text());
+    accessible_actions::InsertText(*ui().memoComment, 0, QStringLiteral("a"));
+    EXPECT_EQ(longest.toStdString(), ui().memoComment->Text());
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Religia?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnModify->click();
+    EXPECT_EQ(longest.toStdString(), document.Subjects.Get(1)->Comment);
+
+    testing_support::TempDir dir;
+    ASSERT_EQ(0, document.SaveToFile(dir.File("rok.ocn")));
+    TDataFile reopened;
+    ASSERT_EQ(0, reopened.LoadFromFile(dir.File("rok.ocn")));
+    EXPECT_EQ(longest.toStdString(), reopened.Subjects.Get(1)->Comment);
 }
 
 TEST_F(SubjectModifyFormTest, NoChangesNothing) {
