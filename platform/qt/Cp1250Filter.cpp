@@ -5,6 +5,18 @@
 #include "platform/Cp1250.h"
 
 namespace platform {
+
+TextDifference DifferenceOf(const QString& before, const QString& after) {
+    const qsizetype common = std::min(before.size(), after.size());
+    TextDifference difference;
+    qsizetype& start = difference.start;
+    while (start < common && before[start] == after[start]) ++start;
+    qsizetype& end = difference.end;
+    while (end < common - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+        ++end;
+    return difference;
+}
+
 namespace {
 
 // Cuts the end of what a change of `held` into `input` put in, as far as the text is longer
@@ -14,12 +26,7 @@ namespace {
 void KeepWhatFits(const QString& held, QString& input, int& pos) {
     const qsizetype most = std::max(static_cast<qsizetype>(kLongestText), held.size());
     if (input.size() <= most) return;
-    const qsizetype common = std::min(held.size(), input.size());
-    qsizetype start = 0;
-    while (start < common && held[start] == input[start]) ++start;
-    qsizetype end = 0;
-    while (end < common - start && held[held.size() - 1 - end] == input[input.size() - 1 - end])
-        ++end;
+    const qsizetype end = DifferenceOf(held, input).end;
     // What was put in is at least as long as the text grew, so the cut stays inside it.
     const qsizetype excess = input.size() - most;
     input.remove(input.size() - end - excess, excess);

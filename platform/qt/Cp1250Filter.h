@@ -12,6 +12,14 @@ bool FitsCp1250(char32_t character);
 // is then what the document file stores, never a "?" in its place.
 QString KeepCp1250(const QString& text);
 
+// Where `after` differs from `before`: the lengths of the start and of the end they share, the
+// end never overlapping the start.
+struct TextDifference {
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+TextDifference DifferenceOf(const QString& before, const QString& after);
+
 // The input filter of the text fields that end up in the document: typed or pasted
 // characters outside the code page are dropped, the rest stays where it was put. A change that
 // would make the text longer than kLongestText keeps only what fits of what it put in; the

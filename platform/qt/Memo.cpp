@@ -162,12 +162,7 @@ bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
 // Makes the document's text `wanted` in one edit of the part where the two differ.
 void Memo::ReplaceDifference(const QString& wanted) {
     const QString now = document()->toRawText();
-    const qsizetype most = std::min(now.size(), wanted.size());
-    qsizetype start = 0;
-    while (start < most && now[start] == wanted[start]) ++start;
-    qsizetype end = 0;
-    while (end < most - start && now[now.size() - 1 - end] == wanted[wanted.size() - 1 - end])
-        ++end;
+    const auto [start, end] = DifferenceOf(now, wanted);
     QTextCursor cursor(document());
     cursor.setPosition(static_cast<int>(start));
     cursor.setPosition(static_cast<int>(now.size() - end), QTextCursor::KeepAnchor);

@@ -49,6 +49,18 @@ class DataFileTest : public ::testing::Test {
     }
 
     std::pair<bool, bool> State() const { return {document_.Named, document_.Modified}; }
+    // The save is refused with `why` after the usual failure message: the file keeps `saved`
+    // and the document stays named and modified.
+    void ExpectSaveRefused(const std::string& path, const std::vector<std::uint8_t>& saved,
+                           const std::string& why) {
+        document_.Modified = true;
+        boxes_.Expect("Nie udało się zapisać pliku.\n" + path + "\n" + why, "Quirvale",
+                      platform::mb::Ok | platform::mb::IconStop, answer::Ok);
+        EXPECT_EQ(-1, document_.Save(saveDialog_));
+        EXPECT_EQ(-1, document_.SaveToFile(path));
+        EXPECT_EQ(saved, ReadBytes(path));
+        EXPECT_EQ(std::pair(true, true), State());
+    }
 
     testing_support::FixedToday today_{2005, 10, 1};
     testing_support::TempDir dir_;
@@ -229,16 +241,8 @@ TEST_F(DataFileTest, ADocumentPastTheLimitsIsNotSaved) {
     const std::string path = dir_.File("rok.ocn");
     ASSERT_EQ(0, document_.SaveToFile(path));
     const std::vector<std::uint8_t> saved = ReadBytes(path);
-    const auto expectRefused = [&](const std::string& why) {
-        document_.Modified = true;
-        boxes_.Expect("Nie udało się zapisać pliku.\n" + path + "\n" + why, "Quirvale",
-                      platform::mb::Ok | platform::mb::IconStop, answer::Ok);
-        EXPECT_EQ(-1, document_.Save(saveDialog_));
-        EXPECT_EQ(saved, ReadBytes(path));
-        EXPECT_EQ(std::pair(true, true), State());
-    };
     document_.Subjects.Get(0)->Comment = std::string(kLongestText + 1, 'x');
-    expectRefused("Tekst dłuższy niż 65536 znaków: przedmiot 1.");
+    ExpectSaveRefused(path, saved, "Tekst dłuższy niż 65536 znaków: przedmiot 1.");
     // At the limit the text is saved and read back whole.
     document_.Subjects.Get(0)->Comment = std::string(kLongestText, 'x');
     ASSERT_EQ(0, document_.Save(saveDialog_));
@@ -252,29 +256,20 @@ TEST_F(DataFileTest, SaveNamesWhatIsPastTheLimits) {
     const std::string path = dir_.File("rok.ocn");
     ASSERT_EQ(0, document_.SaveToFile(path));
     const std::vector<std::uint8_t> saved = ReadBytes(path);
-    const auto expectRefused = [&](const std::string& why) {
-        document_.Modified = true;
-        boxes_.Expect("Nie udało się zapisać pliku.\n" + path + "\n" + why, "Quirvale",
-                      platform::mb::Ok | platform::mb::IconStop, answer::Ok);
-        EXPECT_EQ(-1, document_.Save(saveDialog_));
-        EXPECT_EQ(-1, document_.SaveToFile(path));
-        EXPECT_EQ(saved, ReadBytes(path));
-        EXPECT_EQ(std::pair(true, true), State());
-    };
     document_.Student.Surname = std::string(kLongestText + 1, 'x');
-    expectRefused("Tekst dłuższy niż 65536 znaków: dane ucznia.");
+    ExpectSaveRefused(path, saved, "Tekst dłuższy niż 65536 znaków: dane ucznia.");
     document_.Student.Surname.clear();
     document_.LessonPlan.Days[5] = std::string(kLongestText + 1, 'x');
-    expectRefused("Tekst dłuższy niż 65536 znaków: plan lekcji.");
+    ExpectSaveRefused(path, saved, "Tekst dłuższy niż 65536 znaków: plan lekcji.");
     document_.LessonPlan.Days[5].clear();
     document_.Calendar.AddCategory({std::string(kLongestText + 1, 'x'), 0, 0});
-    expectRefused("Tekst dłuższy niż 65536 znaków: terminarz.");
+    ExpectSaveRefused(path, saved, "Tekst dłuższy niż 65536 znaków: terminarz.");
     document_.Calendar.Categories.Clear();
     for (std::uint32_t i = 0; i < kMostSubjects; ++i) Change();
-    expectRefused("Dokument ma więcej niż 1000 przedmiotów.");
+    ExpectSaveRefused(path, saved, "Dokument ma więcej niż 1000 przedmiotów.");
     while (document_.Subjects.Count > 1) document_.Subjects.Delete(document_.Subjects.Count - 1);
     for (std::uint32_t i = 0; i <= kMostMarks; ++i) document_.Subjects.Get(0)->Marks.AddMark(0);
-    expectRefused("Dokument ma więcej niż 1000000 ocen.");
+    ExpectSaveRefused(path, saved, "Dokument ma więcej niż 1000000 ocen.");
     document_.Subjects.Get(0)->Marks.Clear();
     // Texts within the limit, but more bytes than the reader takes.
     for (std::uint32_t i = 0; i < 520; ++i) {
@@ -284,7 +279,7 @@ TEST_F(DataFileTest, SaveNamesWhatIsPastTheLimits) {
         document_.Subjects.Get(document_.Subjects.Count - 1)->Teacher =
             std::string(kLongestText, 'x');
     }
-    expectRefused("Plik byłby większy niż 64 MiB.");
+    ExpectSaveRefused(path, saved, "Plik byłby większy niż 64 MiB.");
 }
 
 TEST_F(DataFileTest, FailedSaveOfABoundDocumentNamesItsFile) {
