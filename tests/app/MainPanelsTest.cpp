@@ -13,6 +13,7 @@
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "ui_AddChangeEventForm.h"
 
@@ -385,10 +386,7 @@ TEST_F(MainWindowTest, TheTimeTableGridReadsAsATableThatFollowsItsRows) {
     EXPECT_EQ(table->cellAt(2, 0), accessible->focusChild());
     // "Press" on a row is a double click: the event dialog opens for today.
     testing_support::ExpectModal<TAddChangeEventForm>(
-        [&] {
-            table->cellAt(1, 0)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        },
+        [&] { accessible_actions::PressItem(*ui().TimeTableDrawGrid, 1); },
         [](TAddChangeEventForm& dialog) {
             EXPECT_EQ(platform::EncodeDate(2005, 3, 3), dialog.Ui().DatePicker->Date());
             dialog.Ui().btnCancel->click();
