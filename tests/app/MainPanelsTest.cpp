@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 
@@ -275,6 +276,33 @@ TEST_F(MainWindowTest, TheLessonPlanShowsTodayOrTomorrow) {
     EXPECT_EQ("", ui().memoLessonPlan->Text());
     ui().btnSetLessonPlanForToday->click();
     EXPECT_EQ("Sobota", ui().memoLessonPlan->Text());
+}
+
+TEST_F(MainWindowTest, TheDayToggledThroughTheAccessibilityInterfaceIsShownAndStored) {
+    TMainForm& form = Open();  // a Monday
+    form.DataFile.LessonPlan.Days[0] = "Matematyka";
+    form.DataFile.LessonPlan.Days[1] = "Chemia";
+    form.RefreshLessonPlan();
+    QAbstractButton& today = *ui().btnSetLessonPlanForToday;
+    QAbstractButton& tomorrow = *ui().btnSetLessonPlanForTomorrow;
+
+    accessible_actions::Toggle(tomorrow);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&tomorrow)->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&today)->state().checked);
+    EXPECT_EQ(2, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Chemia", ui().memoLessonPlan->Text());
+    accessible_actions::Toggle(today);
+    EXPECT_EQ(1, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Matematyka", ui().memoLessonPlan->Text());
+    EXPECT_FALSE(form.IsModified());
+
+    // A stored day that is neither is shown as today and kept as it was.
+    accessible_actions::Toggle(tomorrow);
+    form.DataFile.Settings.LessonPlanDay = 0;
+    form.RefreshLessonPlan();
+    EXPECT_TRUE(today.isChecked());
+    EXPECT_EQ(0, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Matematyka", ui().memoLessonPlan->Text());
 }
 
 TEST_F(MainWindowTest, TheDaysLeftBoxCountsDownToTheHolidays) {
