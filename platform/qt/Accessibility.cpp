@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/CheckListBox.h"
+#include "platform/qt/CheckListBoxAccessible.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/DrawGridAccessible.h"
 #include "platform/qt/Label.h"
@@ -154,6 +156,7 @@ QAccessibleInterface* NamedControls(const QString& className, QObject* object) {
     if (auto* panel = qobject_cast<Panel*>(object)) return new CaptionNamedPanel(panel);
     if (auto* link = qobject_cast<LinkLabel*>(object)) return new LinkInterface(link);
     if (auto* grid = qobject_cast<DrawGrid*>(object)) return NewAccessibleDrawGrid(*grid);
+    if (auto* list = qobject_cast<CheckListBox*>(object)) return NewAccessibleCheckListBox(*list);
     // Qt's own interface presses a tool button inside the call; a tool button with a menu (the
     // calendar's month) keeps it for its menu role, and a push button with a caption too, as
     // it presses after replying.
