@@ -78,7 +78,9 @@ class ProgramButton : public QAccessibleWidget {
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-// A panel is a pane, or a button once it has an action.
+// A panel is a pane, or a button once it has an action. What it shows is what it says: its
+// caption, after the name the window gave it ("Stan: Zmodyfikowany"); without a caption, that
+// name, else its hint.
 class CaptionNamedPanel : public QAccessibleWidget {
   public:
     explicit CaptionNamedPanel(Panel* panel) : QAccessibleWidget(panel, QAccessible::Pane) {}
@@ -89,9 +91,10 @@ class CaptionNamedPanel : public QAccessibleWidget {
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
-        if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+        const QString given = widget()->accessibleName();
         const QString caption = QString::fromStdString(ThePanel()->Caption());
-        return caption.isEmpty() ? widget()->toolTip() : caption;
+        if (caption.isEmpty()) return given.isEmpty() ? widget()->toolTip() : given;
+        return given.isEmpty() ? caption : given + QStringLiteral(": ") + caption;
     }
 
     QStringList actionNames() const override {

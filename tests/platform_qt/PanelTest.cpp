@@ -24,6 +24,26 @@ TEST(Panel, ColourIsTheBackgroundAndTheCaptionSitsInTheMiddle) {
     EXPECT_EQ(captioned.copy(0, 0, 60, 30), blank.copy(0, 0, 60, 30));
 }
 
+std::string Name(QAccessibleInterface& accessible) {
+    return accessible.text(QAccessible::Name).toStdString();
+}
+
+TEST(Panel, ItsCaptionIsWhatItSaysAfterItsName) {
+    Panel status;
+    status.setAccessibleName("Stan");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&status);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(Name(*accessible), "Stan");
+    status.SetCaption("Zmodyfikowany");
+    EXPECT_EQ(Name(*accessible), "Stan: Zmodyfikowany");
+    status.SetCaption("");
+    EXPECT_EQ(Name(*accessible), "Stan");
+
+    Panel header;  // no name of its own: the caption alone
+    header.SetCaption("Przedmiot");
+    EXPECT_EQ(Name(*QAccessible::queryAccessibleInterface(&header)), "Przedmiot");
+}
+
 TEST(Panel, ClicksAndADoubleClick) {
     Panel panel;
     panel.resize(40, 20);
