@@ -41,6 +41,7 @@
 #include "platform/qt/Panel.h"
 #include "platform/qt/PopupMenu.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/SpeedButton.h"
 #include "ui_Main.h"
 
 namespace {
@@ -306,11 +307,14 @@ void TMainForm::ConnectCommands() {
         {ui->btnSetTimeTableRange, &TMainForm::btnSetTimeTableRangeClick},
         {ui->btnSubjectPrev, &TMainForm::btnSubjectPrevClick},
         {ui->btnSubjectNext, &TMainForm::btnSubjectNextClick},
-        {ui->btnSetLessonPlanForToday, &TMainForm::btnSetLessonPlanForTodayClick},
-        {ui->btnSetLessonPlanForTomorrow, &TMainForm::btnSetLessonPlanForTomorrowClick},
     };
     for (const auto& button : buttons)
         connect(button.button, &QAbstractButton::clicked, this, button.handler);
+    // The lesson plan shown follows the day button that is down, however it came down.
+    platform::ConnectDown(*ui->btnSetLessonPlanForToday, *this,
+                          &TMainForm::btnSetLessonPlanForTodayClick);
+    platform::ConnectDown(*ui->btnSetLessonPlanForTomorrow, *this,
+                          &TMainForm::btnSetLessonPlanForTomorrowClick);
     connect(ui->cbSubject, &platform::ComboBox::changed, this, &TMainForm::cbSubjectChange);
     connect(ui->TimeTableDrawGrid, &platform::DrawGrid::doubleClick, this,
             &TMainForm::TimeTableDrawGridDblClick);

@@ -1,6 +1,7 @@
 // The refreshes of the main window's panels: each recomputes its panel from the document,
 // the settings and today's date.
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include "app/Main.h"
 #include "app/MainRoutines.h"
@@ -158,6 +159,10 @@ void TMainForm::RefreshToday() {
 }
 
 void TMainForm::RefreshLessonPlan() {
+    // Showing the stored day is no choice of the user's: a stored value other than 1 or 2 is
+    // shown as today and kept.
+    const QSignalBlocker today(ui->btnSetLessonPlanForToday);
+    const QSignalBlocker tomorrow(ui->btnSetLessonPlanForTomorrow);
     if (DataFile.Settings.LessonPlanDay == 2) {
         ui->btnSetLessonPlanForTomorrow->setChecked(true);
     } else {

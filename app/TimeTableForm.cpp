@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QShowEvent>
 #include <string>
-#include <utility>
 
 #include "app/AddChangeEventForm.h"
 #include "app/EventsCategoriesEditorForm.h"
@@ -24,6 +23,7 @@
 #include "platform/qt/MonthCalendar.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/PopupMenu.h"
+#include "platform/qt/SpeedButton.h"
 #include "timetable/NameDays.h"
 #include "ui_TimeTableForm.h"
 
@@ -95,17 +95,10 @@ void TTimeTableForm::ConnectHandlers() {
     };
     for (const auto& button : buttons)
         connect(button.button, &QAbstractButton::clicked, this, button.handler);
-    // The range follows the button that is down however it came down: a click, the keyboard or
-    // the accessibility interface's "Toggle", which presses no button.
-    const std::pair<QAbstractButton*, Handler> ranges[] = {
-        {ui->btnRngDay, &TTimeTableForm::btnRngDayClick},
-        {ui->btnRngWeek, &TTimeTableForm::btnRngWeekClick},
-        {ui->btnRngMonth, &TTimeTableForm::btnRngMonthClick},
-    };
-    for (const auto& [button, handler] : ranges)
-        connect(button, &QAbstractButton::toggled, this, [this, handler](bool down) {
-            if (down) (this->*handler)();
-        });
+    // The range follows the button that is down, however it came down.
+    platform::ConnectDown(*ui->btnRngDay, *this, &TTimeTableForm::btnRngDayClick);
+    platform::ConnectDown(*ui->btnRngWeek, *this, &TTimeTableForm::btnRngWeekClick);
+    platform::ConnectDown(*ui->btnRngMonth, *this, &TTimeTableForm::btnRngMonthClick);
     // The date may change by the mouse or the keyboard; both must rebuild the grid, so that
     // "Dodaj" never adds on a date the grid does not show.
     connect(ui->MonthCalendar, &QCalendarWidget::selectionChanged, this,

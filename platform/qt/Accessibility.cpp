@@ -6,10 +6,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/CheckListBox.h"
+#include "platform/qt/CheckListBoxAccessible.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/DrawGridAccessible.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"
+#include "platform/qt/Pressable.h"
 
 namespace platform {
 namespace {
@@ -24,10 +27,11 @@ QString WithoutMnemonic(const QString& caption) {
     return text;
 }
 
-// A button that shows only a glyph: its name is its caption once it has one, else its hint.
-class HintNamedButton : public QAccessibleWidget {
+// The program's own buttons: its name is its caption once it has one, else its hint (a button
+// that shows only a glyph); a press runs after the call has returned.
+class ProgramButton : public QAccessibleWidget {
   public:
-    explicit HintNamedButton(QAbstractButton* button)
+    explicit ProgramButton(QAbstractButton* button)
         : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
@@ -62,7 +66,7 @@ class HintNamedButton : public QAccessibleWidget {
     void doAction(const QString& action) override {
         if (!widget()->isEnabled()) return;
         if (action == pressAction() && !Button()->isCheckable()) {
-            Button()->click();
+            PressAfterReply(*widget(), [button = Button()] { button->click(); });
         } else if (action == toggleAction() && Button()->isCheckable()) {
             Button()->toggle();
         } else {
@@ -74,7 +78,9 @@ class HintNamedButton : public QAccessibleWidget {
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-// A panel is a pane, or a button once it has an action.
+// A panel is a pane, or a button once it has an action. What it shows is what it says: its
+// caption, after the name the window gave it ("Stan: Zmodyfikowany"); without a caption, that
+// name, else its hint.
 class CaptionNamedPanel : public QAccessibleWidget {
   public:
     explicit CaptionNamedPanel(Panel* panel) : QAccessibleWidget(panel, QAccessible::Pane) {}
@@ -85,9 +91,10 @@ class CaptionNamedPanel : public QAccessibleWidget {
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
-        if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+        const QString given = widget()->accessibleName();
         const QString caption = QString::fromStdString(ThePanel()->Caption());
-        return caption.isEmpty() ? widget()->toolTip() : caption;
+        if (caption.isEmpty()) return given.isEmpty() ? widget()->toolTip() : given;
+        return given.isEmpty() ? caption : given + QStringLiteral(": ") + caption;
     }
 
     QStringList actionNames() const override {
@@ -103,7 +110,7 @@ class CaptionNamedPanel : public QAccessibleWidget {
 
     void doAction(const QString& action) override {
         if (action == pressAction() && Pressable()) {
-            if (widget()->isEnabled()) ThePanel()->Press();
+            PressAfterReply(*widget(), [panel = ThePanel()] { panel->Press(); });
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -136,7 +143,8 @@ class LinkInterface : public QAccessibleWidget {
 
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            if (widget()->isEnabled()) static_cast<LinkLabel*>(widget())->Press();
+            PressAfterReply(*widget(),
+                            [link = static_cast<LinkLabel*>(widget())] { link->Press(); });
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -151,12 +159,14 @@ QAccessibleInterface* NamedControls(const QString& className, QObject* object) {
     if (auto* panel = qobject_cast<Panel*>(object)) return new CaptionNamedPanel(panel);
     if (auto* link = qobject_cast<LinkLabel*>(object)) return new LinkInterface(link);
     if (auto* grid = qobject_cast<DrawGrid*>(object)) return NewAccessibleDrawGrid(*grid);
-    auto* button = qobject_cast<QAbstractButton*>(object);
-    const bool pushOrTool = qobject_cast<QPushButton*>(object) != nullptr ||
-                            qobject_cast<QToolButton*>(object) != nullptr;
-    // Buttons with a caption keep Qt's own interface (a tool button's menu role among others).
-    if (button != nullptr && pushOrTool && button->text().isEmpty())
-        return new HintNamedButton(button);
+    if (auto* list = qobject_cast<CheckListBox*>(object)) return NewAccessibleCheckListBox(*list);
+    // Qt's own interface presses a tool button inside the call; a tool button with a menu (the
+    // calendar's month) keeps it for its menu role, and a push button with a caption too, as
+    // it presses after replying.
+    auto* tool = qobject_cast<QToolButton*>(object);
+    if (tool != nullptr && tool->menu() == nullptr) return new ProgramButton(tool);
+    auto* push = qobject_cast<QPushButton*>(object);
+    if (push != nullptr && push->text().isEmpty()) return new ProgramButton(push);
     return nullptr;
 }
 

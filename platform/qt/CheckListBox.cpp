@@ -1,13 +1,22 @@
 #include "platform/qt/CheckListBox.h"
 
+#include "platform/qt/CheckListBoxAccessible.h"
+
 namespace platform {
 
-CheckListBox::CheckListBox(QWidget* parent) : QListWidget(parent) {}
+CheckListBox::CheckListBox(QWidget* parent) : QListWidget(parent) {
+    // However an item is ticked (a click, Space, the program or the accessibility interface),
+    // assistive technology hears it.
+    connect(this, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { AnnounceCheckState(*this, row(item)); });
+}
 
 void CheckListBox::AddItem(const std::string& text) {
-    auto* row = new QListWidgetItem(QString::fromStdString(text), this);
+    // Made whole before it joins the list, so that adding it is no change of an item.
+    auto* row = new QListWidgetItem(QString::fromStdString(text));
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->setCheckState(Qt::Unchecked);
+    addItem(row);
 }
 
 std::string CheckListBox::ItemText(int i) const {

@@ -5,7 +5,9 @@
 
 namespace platform {
 
-// A list whose every item carries a check box, unchecked when added.
+// A list whose every item carries a check box, unchecked when added. Space, a click on the box
+// and the accessibility interface's "Toggle" of an item tick or untick it; to assistive
+// technology the items are checkable and say whether they are checked.
 class CheckListBox : public QListWidget {
     Q_OBJECT
   public:

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/qt/DrawGrid.h"
+#include "platform/qt/Pressable.h"
 
 namespace platform {
 namespace {
@@ -100,8 +101,8 @@ class AccessibleGridCell : public QAccessibleInterface,
     QAccessibleInterface* table() const override { return Table(); }
 
     // "Toggle" chooses the row as a click does; in a grid that always holds one selected row
-    // it never unselects. "Press" is a double click on the row. "SetFocus" also moves the
-    // keyboard focus there.
+    // it never unselects. "Press" is a double click on the row, after the call has returned.
+    // "SetFocus" also moves the keyboard focus there.
     QStringList actionNames() const override {
         return {QAccessibleActionInterface::toggleAction(),
                 QAccessibleActionInterface::pressAction(),
@@ -113,7 +114,10 @@ class AccessibleGridCell : public QAccessibleInterface,
         if (action == QAccessibleActionInterface::toggleAction()) {
             grid_->ChooseRow(row_);
         } else if (action == QAccessibleActionInterface::pressAction()) {
-            grid_->ActivateRow(row_);
+            // The rows may have been rebuilt meanwhile: the row must still be one described.
+            PressAfterReply(*grid_, [grid = grid_.data(), row = row_] {
+                if (row < DescribedRows(*grid)) grid->ActivateRow(row);
+            });
         } else if (action == QAccessibleActionInterface::setFocusAction()) {
             grid_->setFocus(Qt::OtherFocusReason);
             grid_->ChooseRow(row_);

@@ -1,5 +1,6 @@
 #include "platform/qt/Panel.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +30,13 @@ void Panel::SetAction(const QString& action) {
 }
 
 void Panel::SetCaption(const std::string& caption) {
-    caption_ = QString::fromStdString(caption);
+    const QString shown = QString::fromStdString(caption);
+    if (shown == caption_) return;
+    caption_ = shown;
     update();
+    // The caption is what the panel says: assistive technology hears the change, as of a label.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Panel::paintEvent(QPaintEvent* event) {

@@ -16,7 +16,8 @@ namespace platform {
 // A panel with an action (what a press does, as "Wybierz kolor" for a colour swatch) is a
 // control: it takes the focus with Tab or a click and shows it, Space and Enter press it, and
 // the accessibility interface offers it as a button whose press action has that name. A press
-// emits `click()`.
+// emits `click()`. A caption is what the panel says on the accessibility interface, after its
+// accessible name when it has one, and a new caption is told as a change of its name.
 class Panel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString action READ Action WRITE SetAction)

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWidget>
+#include <utility>
 
 namespace platform {
 
@@ -23,6 +24,17 @@ void PaintFocusFrame(QWidget& control, int inset) {
     painter.drawRect(frame);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.drawRect(frame);
+}
+
+void PressAfterReply(QWidget& control, std::function<void()> press) {
+    if (!control.isEnabled()) return;
+    // The control is the call's context: a control deleted meanwhile takes the call with it.
+    QMetaObject::invokeMethod(
+        &control,
+        [&control, press = std::move(press)] {
+            if (control.isEnabled()) press();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace platform

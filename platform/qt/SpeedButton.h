@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QToolButton>
 
 namespace platform {
@@ -12,5 +13,16 @@ class SpeedButton : public QToolButton {
   public:
     explicit SpeedButton(QWidget* parent = nullptr);
 };
+
+// Runs `handler` whenever the button goes down, however it comes down: a click, a key, or the
+// accessibility interface's "Toggle", which clicks nothing. The buttons of a group of which
+// one is down follow their state so; a click on the button already down changes nothing.
+template <class Receiver>
+void ConnectDown(QAbstractButton& button, Receiver& receiver, void (Receiver::*handler)()) {
+    QObject::connect(&button, &QAbstractButton::toggled, &receiver,
+                     [&receiver, handler](bool down) {
+                         if (down) (receiver.*handler)();
+                     });
+}
 
 }  // namespace platform

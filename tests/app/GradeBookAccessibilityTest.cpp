@@ -4,19 +4,27 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "app/AddMarkForm.h"
+#include "app/AlarmsForm.h"
 #include "app/FinalMarksEditorForm.h"
+#include "app/LessonPlanForm.h"
 #include "app/MarksEditorForm.h"
 #include "app/SubjectInfoForm.h"
 #include "app/SubjectModifyForm.h"
 #include "app/SubjectsAddForm.h"
 #include "app/SubjectsDeleteForm.h"
 #include "core/DataFile.h"
+#include "platform/qt/Memo.h"
+#include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/DocumentBuilder.h"
 #include "tests/support/qt/FakeMainServices.h"
+#include "tests/support/qt/UserInput.h"
+#include "ui_LessonPlanForm.h"
 
 namespace {
 
@@ -43,6 +51,26 @@ void ExpectNamedControls(QWidget& window) {
     window.hide();
 }
 
+// The labels and panels of the window that show a text a screen reader does not say (a label
+// cut short with an ellipsis may say the whole text instead).
+std::vector<std::string> SilentTexts(QWidget& window) {
+    std::vector<std::string> silent;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        QString shown;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            shown = label->text();
+        } else if (const auto* panel = qobject_cast<const platform::Panel*>(widget)) {
+            shown = QString::fromStdString(panel->Caption());
+        }
+        shown = shown.remove(QChar(0x2026)).trimmed();
+        if (shown.isEmpty() || !widget->isVisibleTo(&window)) continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (accessible == nullptr || !accessible->text(QAccessible::Name).contains(shown))
+            silent.push_back(widget->objectName().toStdString() + ": " + shown.toStdString());
+    }
+    return silent;
+}
+
 }  // namespace
 
 TEST(GradeBookAccessibilityTest, EveryWindowNamesItsControls) {
@@ -62,4 +90,24 @@ TEST(GradeBookAccessibilityTest, EveryWindowNamesItsControls) {
 
 TEST_F(MainWindowTest, TheMainWindowNamesItsControls) {
     ExpectNamedControls(Open());
+}
+
+TEST_F(MainWindowTest, EveryStateShownInALabelOrPanelIsSaid) {
+    TMainForm& form = Open();
+    form.DataFile.Student.Name = "Jan";
+    form.DataFile.Student.Surname = "Kowalski";
+    testing_support::AddSubject(form.DataFile, "Matematyka", {12, 9});
+    testing_support::AddSubject(form.DataFile, "Fizyka", {0});
+    form.RefreshAll();
+    form.show();
+    EXPECT_EQ(std::vector<std::string>{}, SilentTexts(form));
+
+    testing_support::FakeMainServices main{&form.DataFile};
+    TAlarmsForm alarms{form.DataFile};
+    alarms.show();
+    EXPECT_EQ(std::vector<std::string>{}, SilentTexts(alarms));
+    TLessonPlanForm plan{form.DataFile, main};
+    plan.show();
+    user_input::Type(*plan.Ui().mmPlan, "WF");  // "Zmodyfikowany"
+    EXPECT_EQ(std::vector<std::string>{}, SilentTexts(plan));
 }

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -69,6 +70,16 @@ TEST_F(LessonPlanTest, OpensOnMondayWithTheDaysAndSubjectsToInsert) {
     // Resizable, with no title-bar buttons.
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_NE(form.minimumSize(), form.maximumSize());
+}
+
+TEST_F(LessonPlanTest, TheStatusSaysOnTheAccessibilityBusWhatItShows) {
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(ui().panelStatus);
+    ASSERT_NE(nullptr, status);
+    EXPECT_EQ("Stan", status->text(QAccessible::Name).toStdString());
+    TypeAtEnd(*ui().mmPlan, "x");
+    EXPECT_EQ("Stan: Zmodyfikowany", status->text(QAccessible::Name).toStdString());
+    ui().btnApply->click();
+    EXPECT_EQ("Stan", status->text(QAccessible::Name).toStdString());
 }
 
 TEST_F(LessonPlanTest, SwitchingDaysDropsWhatWasNotApplied) {

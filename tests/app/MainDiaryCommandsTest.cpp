@@ -18,6 +18,7 @@
 #include "platform/qt/Edit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "tests/support/qt/UserInput.h"
@@ -99,6 +100,13 @@ TEST_F(MainWindowTest, TerminarzOpensTheDiaryAndTheGridFollowsOnlyAChange) {
     EXPECT_TRUE(form.IsModified());
     EXPECT_EQ(2, form.DataFile.Settings.TimeTableFormRange);
     EXPECT_EQ(rowsBefore + 2, form.DrawTimeTable.RowCount);
+}
+
+TEST_F(MainWindowTest, AToolBarButtonPressedThroughTheAccessibilityInterfaceRepliesFirst) {
+    Open().show();
+    testing_support::ExpectModal<TTimeTableForm>(
+        [this] { accessible_actions::Press(*ui().btnTimeTable); },
+        [](TTimeTableForm& diary) { diary.Ui().btnExit->click(); });
 }
 
 TEST_F(MainWindowTest, KategorieOpensTheEditorAndAChangeRefreshesTheGrid) {

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/Panel.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DocumentBuilder.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/ModalWatch.h"
 #include "ui_AddChangeEventForm.h"
 
@@ -276,6 +278,33 @@ TEST_F(MainWindowTest, TheLessonPlanShowsTodayOrTomorrow) {
     EXPECT_EQ("Sobota", ui().memoLessonPlan->Text());
 }
 
+TEST_F(MainWindowTest, TheDayToggledThroughTheAccessibilityInterfaceIsShownAndStored) {
+    TMainForm& form = Open();  // a Monday
+    form.DataFile.LessonPlan.Days[0] = "Matematyka";
+    form.DataFile.LessonPlan.Days[1] = "Chemia";
+    form.RefreshLessonPlan();
+    QAbstractButton& today = *ui().btnSetLessonPlanForToday;
+    QAbstractButton& tomorrow = *ui().btnSetLessonPlanForTomorrow;
+
+    accessible_actions::Toggle(tomorrow);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&tomorrow)->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&today)->state().checked);
+    EXPECT_EQ(2, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Chemia", ui().memoLessonPlan->Text());
+    accessible_actions::Toggle(today);
+    EXPECT_EQ(1, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Matematyka", ui().memoLessonPlan->Text());
+    EXPECT_FALSE(form.IsModified());
+
+    // A stored day that is neither is shown as today and kept as it was.
+    accessible_actions::Toggle(tomorrow);
+    form.DataFile.Settings.LessonPlanDay = 0;
+    form.RefreshLessonPlan();
+    EXPECT_TRUE(today.isChecked());
+    EXPECT_EQ(0, form.DataFile.Settings.LessonPlanDay);
+    EXPECT_EQ("Matematyka", ui().memoLessonPlan->Text());
+}
+
 TEST_F(MainWindowTest, TheDaysLeftBoxCountsDownToTheHolidays) {
     TMainForm& form = Open();
     TStudent& pupil = form.DataFile.Student;
@@ -385,10 +414,7 @@ TEST_F(MainWindowTest, TheTimeTableGridReadsAsATableThatFollowsItsRows) {
     EXPECT_EQ(table->cellAt(2, 0), accessible->focusChild());
     // "Press" on a row is a double click: the event dialog opens for today.
     testing_support::ExpectModal<TAddChangeEventForm>(
-        [&] {
-            table->cellAt(1, 0)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        },
+        [&] { accessible_actions::PressItem(*ui().TimeTableDrawGrid, 1); },
         [](TAddChangeEventForm& dialog) {
             EXPECT_EQ(platform::EncodeDate(2005, 3, 3), dialog.Ui().DatePicker->Date());
             dialog.Ui().btnCancel->click();

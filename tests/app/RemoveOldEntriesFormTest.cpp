@@ -8,6 +8,7 @@
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/FakeMainServices.h"
 #include "ui_RemoveOldEntriesForm.h"
 
@@ -78,6 +79,16 @@ TEST_F(RemoveOldEntriesFormTest, TheQuestionComesEvenWithNothingCheckedAndClears
     EXPECT_EQ((std::vector<int>{2003, 2004, 2005}), Years());
     EXPECT_FALSE(form.Ui().CheckListBox->IsChecked(0));
     EXPECT_EQ(0, main.modifiedCalls);
+}
+
+TEST_F(RemoveOldEntriesFormTest, AYearTickedThroughTheAccessibilityInterfaceIsDeleted) {
+    form.show();
+    accessible_actions::ToggleItem(*form.Ui().CheckListBox, 1);
+    boxes.Expect(kQuestion, kCaption, kFlags, platform::answer::Yes);
+    accessible_actions::Press(*form.Ui().btnDelete);
+    EXPECT_EQ((std::vector<int>{2003, 2005}), Years());
+    EXPECT_EQ((std::vector<std::string>{"2003"}), Listed());
+    EXPECT_EQ(1, main.modifiedCalls);
 }
 
 TEST_F(RemoveOldEntriesFormTest, CheckedYearsGoWithEverythingInThemAndThePaintersRebuild) {

@@ -408,6 +408,23 @@ TEST_F(TimeTableFormTest, DeletingAsksOnlyForAnEventRowAndRebuildsBothTables) {
     EXPECT_EQ(1, main.modifiedCalls);
 }
 
+TEST_F(TimeTableFormTest, DodajAndUsunThroughTheAccessibilityInterfaceReplyBeforeTheyAsk) {
+    Show();
+    testing_support::ExpectModal<TAddChangeEventForm>(
+        [this] { accessible_actions::Press(*ui().btnAddEvent); },
+        [](TAddChangeEventForm& dialog) { dialog.Ui().btnCancel->click(); });
+
+    ClickRow(RowOf("Klasówka"));
+    QAccessibleInterface* usun = QAccessible::queryAccessibleInterface(ui().btnDeleteEvent);
+    ASSERT_NE(nullptr, usun);
+    usun->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(boxes.Shown().empty());  // the question waits for the reply
+    boxes.Expect(kQuestion, kCaption, platform::mb::YesNo, platform::answer::Yes);
+    QApplication::processEvents();
+    EXPECT_EQ(-1, RowOf("Klasówka"));
+    EXPECT_EQ(1, main.modifiedCalls);
+}
+
 TEST_F(TimeTableFormTest, DeletingTheOnlyEventOfADayInTheWeekDropsItsHeader) {
     document.Settings.TimeTableFormRange = 1;
     Show();
@@ -527,10 +544,7 @@ TEST_F(TimeTableFormTest, TheGridsTableFollowsEveryRebuildOfItsRows) {
     // The cell's "Press" changes the event as a double click on its row does.
     const int row = RowOf("Kino");
     testing_support::ExpectModal<TAddChangeEventForm>(
-        [&] {
-            Table().cellAt(row, 0)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        },
+        [&] { accessible_actions::PressItem(grid(), row); },
         [](TAddChangeEventForm& dialog) {
             EXPECT_EQ("Kino", dialog.Ui().edSubject->Text());
             user_input::Type(*dialog.Ui().edSubject, " z klasą");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 
 #include "platform/qt/CheckListBox.h"
@@ -89,6 +90,42 @@ TEST(CheckListBox, ItemsStartUncheckedAndOutOfRangeIsIgnored) {
     years.setCurrentRow(0);
     user_input::KeyPress(years, Qt::Key_Space, " ");
     EXPECT_TRUE(years.IsChecked(0));
+}
+
+TEST(CheckListBox, ItemsAreTickedThroughTheAccessibilityInterfaceAndSayTheirState) {
+    CheckListBox years;
+    years.AddItem("2003");
+    years.AddItem("2004");
+    years.show();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&years);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 2);
+    QAccessibleInterface* item = list->child(1);
+    EXPECT_EQ(item->role(), QAccessible::ListItem);
+    EXPECT_EQ(item->text(QAccessible::Name), "2004");
+    EXPECT_TRUE(item->state().checkable);
+    EXPECT_FALSE(item->state().checked);
+
+    accessible_actions::ToggleItem(years, 1);
+    EXPECT_TRUE(years.IsChecked(1));
+    EXPECT_TRUE(item->state().checked);
+    EXPECT_TRUE(years.selectedItems().isEmpty());  // ticked, not selected
+    accessible_actions::ToggleItem(years, 1);
+    EXPECT_FALSE(years.IsChecked(1));
+    years.setCurrentRow(0);
+    user_input::KeyPress(years, Qt::Key_Space, " ");
+    EXPECT_TRUE(list->child(0)->state().checked);
+
+    // Choosing an item through the list makes it the current one and ticks nothing.
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->selectRow(1));
+    EXPECT_EQ(years.currentRow(), 1);
+    EXPECT_EQ(table->selectedRows(), QList<int>{1});
+    EXPECT_EQ(list->focusChild(), item);
+    EXPECT_FALSE(years.IsChecked(1));
+    EXPECT_EQ(table->cellAt(2, 0), nullptr);
 }
 
 }  // namespace

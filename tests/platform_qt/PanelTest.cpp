@@ -24,6 +24,26 @@ TEST(Panel, ColourIsTheBackgroundAndTheCaptionSitsInTheMiddle) {
     EXPECT_EQ(captioned.copy(0, 0, 60, 30), blank.copy(0, 0, 60, 30));
 }
 
+std::string Name(QAccessibleInterface& accessible) {
+    return accessible.text(QAccessible::Name).toStdString();
+}
+
+TEST(Panel, ItsCaptionIsWhatItSaysAfterItsName) {
+    Panel status;
+    status.setAccessibleName("Stan");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&status);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(Name(*accessible), "Stan");
+    status.SetCaption("Zmodyfikowany");
+    EXPECT_EQ(Name(*accessible), "Stan: Zmodyfikowany");
+    status.SetCaption("");
+    EXPECT_EQ(Name(*accessible), "Stan");
+
+    Panel header;  // no name of its own: the caption alone
+    header.SetCaption("Przedmiot");
+    EXPECT_EQ(Name(*QAccessible::queryAccessibleInterface(&header)), "Przedmiot");
+}
+
 TEST(Panel, ClicksAndADoubleClick) {
     Panel panel;
     panel.resize(40, 20);
@@ -60,10 +80,20 @@ TEST(Panel, WithAnActionTheKeyboardAndTheAccessibilityInterfacePressIt) {
     const QString press = QAccessibleActionInterface::pressAction();
     ASSERT_TRUE(actions->actionNames().contains(press));
     EXPECT_EQ(actions->localizedActionName(press), "Wybierz kolor");
+    // The call replies first; the press, which may open a colour dialog, follows.
     actions->doAction(press);
+    EXPECT_EQ(clicks, 3);
+    QApplication::processEvents();
     EXPECT_EQ(clicks, 4);
     swatch.setEnabled(false);
     actions->doAction(press);
+    QApplication::processEvents();
+    EXPECT_EQ(clicks, 4);
+    // Disabled by the time the press would run: nothing either.
+    swatch.setEnabled(true);
+    actions->doAction(press);
+    swatch.setEnabled(false);
+    QApplication::processEvents();
     EXPECT_EQ(clicks, 4);
 }
 
