@@ -64,6 +64,8 @@ TLessonPlanHTMLForm::TLessonPlanHTMLForm(TDataFile& document, QWidget* parent)
     connect(ui->btnDefaultSettings, &QAbstractButton::clicked, this,
             &TLessonPlanHTMLForm::btnDefaultSettingsClick);
     connect(ui->btnExit, &QAbstractButton::clicked, this, &TLessonPlanHTMLForm::btnExitClick);
+    // The controls start on the defaults, which a short settings file leaves where it ends.
+    ShowOptions();
 }
 
 TLessonPlanHTMLForm::~TLessonPlanHTMLForm() = default;

@@ -129,6 +129,27 @@ TEST_F(LessonPlanHTMLFormTest, LoadedSettingsAreClampedAndShown) {
     EXPECT_EQ(form.Options(), TLessonPlanHTMLOptions{});
 }
 
+// A file that ends early leaves the controls as they were: the defaults at the first showing,
+// afterwards what they showed, a typed width included.
+TEST_F(LessonPlanHTMLFormTest, AShortSettingsFileLeavesTheOtherControlsAsTheyWere) {
+    testing_support::WriteBytes(SettingsFile(), Bytes{0x00, 0x01});
+    form.show();
+    user_input::Activate(form);
+    EXPECT_FALSE(ui().checkHeaderFontBold->Checked());
+    EXPECT_TRUE(ui().checkHeaderFontItalic->Checked());
+    EXPECT_EQ(ui().spinHeaderFontSize->GetValue(), 14);
+    EXPECT_EQ(ui().spinColsUserWidth->GetValue(), 100);
+
+    platform::SpinEdit& width = *ui().spinColsUserWidth;
+    width.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&width, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&width, "250");
+    form.close();  // the title bar: nothing saved
+    form.show();
+    EXPECT_EQ(width.GetValue(), 250);
+    EXPECT_EQ(ui().spinHeaderFontSize->GetValue(), 14);
+}
+
 TEST_F(LessonPlanHTMLFormTest, ThePageIsWrittenFromTheDocumentsPlan) {
     document.LessonPlan.Days[0] = "Matematyka\r\nFizyka";
     document.LessonPlan.Days[2] = "<Chemia>";
