@@ -20,7 +20,8 @@ TLessonPlanForm::TLessonPlanForm(TDataFile& dataFile, TMainServices& main, QWidg
     ui->setupUi(this);
     connect(ui->cbDay, &platform::ComboBox::changed, this, &TLessonPlanForm::cbDayChange);
     connect(ui->mmPlan, &platform::Memo::changed, this, &TLessonPlanForm::mmPlanChange);
-    connect(ui->cbInsert, &platform::ComboBox::changed, this, &TLessonPlanForm::cbInsertChange);
+    // The arrow keys only move through the subjects; Enter or a pick in the list inserts one.
+    connect(ui->cbInsert, &platform::ComboBox::chosen, this, &TLessonPlanForm::cbInsertChange);
     connect(ui->btnApply, &QAbstractButton::clicked, this, &TLessonPlanForm::btnApplyClick);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &TLessonPlanForm::btnCloseClick);
 }

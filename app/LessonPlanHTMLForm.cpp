@@ -48,9 +48,6 @@ TLessonPlanHTMLForm::TLessonPlanHTMLForm(TDataFile& document, QWidget* parent)
 
     for (const auto& [box, value] : boxes)
         connect(box, &platform::CheckBox::click, this, [box, value] { *value = box->Checked(); });
-    for (const auto& [spin, value] : spins)
-        connect(spin, &platform::SpinEdit::changed, this,
-                [spin, value] { value->SetValue(spin->GetValue()); });
     for (const auto& [panel, color] : panels)
         connect(panel, &platform::Panel::click, this,
                 [this, panel, color] { colorHeaderBGClick(*panel, *color); });
@@ -67,6 +64,8 @@ TLessonPlanHTMLForm::TLessonPlanHTMLForm(TDataFile& document, QWidget* parent)
     connect(ui->btnDefaultSettings, &QAbstractButton::clicked, this,
             &TLessonPlanHTMLForm::btnDefaultSettingsClick);
     connect(ui->btnExit, &QAbstractButton::clicked, this, &TLessonPlanHTMLForm::btnExitClick);
+    // The controls start on the defaults, which a short settings file leaves where it ends.
+    ShowOptions();
 }
 
 TLessonPlanHTMLForm::~TLessonPlanHTMLForm() = default;
@@ -77,15 +76,27 @@ void TLessonPlanHTMLForm::showEvent(QShowEvent* event) {
 }
 
 void TLessonPlanHTMLForm::FormShow() {
-    // A short file applies over the options as they stood; a missing one gives the defaults.
+    // A short file applies over the controls as they stood; a missing one gives the defaults.
+    ReadSpins();
     if (LoadLessonPlanHTMLSettings(LessonPlanHTMLSettingsPath(), options) != 0)
         options.SetDefaults();
     ShowOptions();
 }
 
+// A spin's value is its text as it stands when the value is used, whether or not the field has
+// been left: the page and the settings file take what the user sees typed.
+void TLessonPlanHTMLForm::ReadSpins() {
+    for (const auto& [spin, value] : spins) value->SetValue(spin->GetValue());
+}
+
+const TLessonPlanHTMLOptions& TLessonPlanHTMLForm::Options() {
+    ReadSpins();
+    return options;
+}
+
 void TLessonPlanHTMLForm::btnSavePlanClick() {
     if (!SaveDialog.Execute()) return;
-    if (SaveReportFile(SaveDialog.FileName(), WriteLessonPlanPage(document.LessonPlan, options)))
+    if (SaveReportFile(SaveDialog.FileName(), WriteLessonPlanPage(document.LessonPlan, Options())))
         SaveDialog.RememberFolder();
 }
 
@@ -96,7 +107,7 @@ void TLessonPlanHTMLForm::btnDefaultSettingsClick() {
 
 void TLessonPlanHTMLForm::btnExitClick() {
     // Saved silently: a settings file that cannot be written only loses the choice.
-    SaveLessonPlanHTMLSettings(LessonPlanHTMLSettingsPath(), options);
+    SaveLessonPlanHTMLSettings(LessonPlanHTMLSettingsPath(), Options());
     close();
 }
 
@@ -106,7 +117,9 @@ void TLessonPlanHTMLForm::colorHeaderBGClick(platform::Panel& panel, TColor& col
     panel.SetColor(color);
 }
 
+// "Domyślna" keeps the width the spin shows; "Ustalona" sets it to 100.
 void TLessonPlanHTMLForm::checkColsDefaultWidthClick(platform::CheckBox& sender) {
+    ReadSpins();
     if (&sender == ui->checkColsDefaultWidth)
         options.SetColsDefaultWidth(sender.Checked());
     else

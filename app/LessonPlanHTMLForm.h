@@ -29,7 +29,8 @@ class TLessonPlanHTMLForm : public QDialog {
     ~TLessonPlanHTMLForm() override;
 
     Ui::TLessonPlanHTMLForm& Ui() { return *ui; }
-    const TLessonPlanHTMLOptions& Options() const { return options; }
+    // The options as the controls stand: the spins are read now, as typed.
+    const TLessonPlanHTMLOptions& Options();
 
     void FormShow();
     void btnSavePlanClick();
@@ -45,6 +46,7 @@ class TLessonPlanHTMLForm : public QDialog {
   private:
     void colorHeaderBGClick(platform::Panel& panel, TColor& color);
     void checkColsDefaultWidthClick(platform::CheckBox& sender);
+    void ReadSpins();
     void ShowOptions();
     void ShowColumnWidth();
 

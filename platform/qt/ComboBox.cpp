@@ -1,6 +1,8 @@
 #include "platform/qt/ComboBox.h"
 
+#include <QAbstractItemView>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <limits>
@@ -11,8 +13,54 @@ namespace platform {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
-    connect(this, &QComboBox::activated, this, &ComboBox::changed);
+    connect(this, &QComboBox::activated, this, &ComboBox::Activated);
     connect(this, &QComboBox::editTextChanged, this, &ComboBox::EditTextChanged);
+    const QItemSelectionModel* list = view()->selectionModel();
+    connect(list, &QItemSelectionModel::currentChanged, this, [this] { ++listCurrentMoves_; });
+    connect(list, &QItemSelectionModel::selectionChanged, this, &ComboBox::ListSelectionChanged);
+}
+
+void ComboBox::Activated() {
+    emit changed();
+    if (!moving_) emit chosen();
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) emit chosen();
+    const QScopedValueRollback moving(moving_, true);
+    QComboBox::keyPressEvent(event);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event) {
+    const QScopedValueRollback moving(moving_, true);
+    QComboBox::wheelEvent(event);
+}
+
+void ComboBox::showPopup() {
+    const QScopedValueRollback opening(opening_, true);
+    QComboBox::showPopup();
+}
+
+// The keys and the mouse move the opened list's current item with its selection, the current
+// item last; the accessibility interface selects an item and leaves the current one. Which of
+// them made a change shows once it is over.
+void ComboBox::ListSelectionChanged() {
+    if (opening_ || !view()->isVisible()) return;
+    QMetaObject::invokeMethod(
+        this, [this, moves = listCurrentMoves_] { ChooseSelectedInList(moves); },
+        Qt::QueuedConnection);
+}
+
+// Picks the selected item of the opened list as a click on it does.
+void ComboBox::ChooseSelectedInList(int currentMoves) {
+    if (currentMoves != listCurrentMoves_ || !view()->isVisible()) return;
+    const QModelIndexList selected = view()->selectionModel()->selectedIndexes();
+    if (selected.size() != 1) return;
+    const int row = selected.first().row();
+    hidePopup();
+    setCurrentIndex(row);
+    emit activated(row);
 }
 
 // The layout makes a box editable after construction, and the box makes a new line edit each

@@ -1,6 +1,10 @@
 #include "platform/qt/ListBox.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
+
+#include "platform/qt/FocusedItem.h"
 
 namespace platform {
 
@@ -42,8 +46,20 @@ void ListBox::SelectionChanged() {
     if (!quiet_ && ItemIndex() >= 0) emit click();
 }
 
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    if (SelectFocusedItem(*this, *event)) {
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+// Qt would clear the selection and leave the focus frame on a row nothing shows as chosen.
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    {
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+    } else {
         const QScopedValueRollback quiet(quiet_, true);
         QListWidget::mousePressEvent(event);
     }

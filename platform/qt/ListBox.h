@@ -8,7 +8,8 @@ namespace platform {
 
 // A single-selection list box whose item index is its selected item: a row Qt only makes
 // current (as it does with the first row when the list takes the focus) is not chosen, and
-// counts as no item. The program's ClearItems, AddItem and SetItemIndex emit nothing; every
+// counts as no item until Space or the first arrow key selects it; a press below the items
+// changes nothing. The program's ClearItems, AddItem and SetItemIndex emit nothing; every
 // other change that selects an item emits `click()` once (the keyboard, the accessibility
 // interface), and so does a click on an item, whether or not it changes the selection. Every
 // mouse press emits `mouseDown()` once the selection has followed it, before that click.
@@ -30,6 +31,7 @@ class ListBox : public QListWidget, public ListControl {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void SelectionChanged();

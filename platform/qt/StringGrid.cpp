@@ -1,8 +1,12 @@
 #include "platform/qt/StringGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <algorithm>
+
+#include "platform/qt/FocusedItem.h"
 
 namespace platform {
 
@@ -93,9 +97,23 @@ void StringGrid::SetRow(int row) {
     setCurrentCell(row - fixedRows_, std::max(0, currentColumn()));
 }
 
+// Qt would clear the selection, leaving the window on a row nothing shows as chosen.
 void StringGrid::mousePressEvent(QMouseEvent* event) {
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
     const QScopedValueRollback quiet(quiet_, true);
     QTableWidget::mousePressEvent(event);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    if (SelectFocusedItem(*this, *event)) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 // Selecting another cell through the accessibility interface first clears the selection, then

@@ -9,8 +9,11 @@ namespace platform {
 // the fixed header row when there is one. The fixed row is the table's header, so it looks
 // like one, stays in view and cannot be selected. The user's selection of a cell, by mouse,
 // keyboard or the accessibility interface, emits `selectCell()` once with those coordinates, as
-// does every press on a cell; the program's changes through these members emit nothing.
-// The arrow keys move between the cells; Tab and Shift+Tab leave the grid.
+// does every press on a cell; a press outside the cells changes nothing. The program's changes
+// through these members emit nothing.
+// The arrow keys move between the cells; from a cell the focus frame is on but nothing selects
+// (the first one, when the grid takes the focus), the first arrow key selects that cell, as
+// Space does. Tab and Shift+Tab leave the grid.
 class StringGrid : public QTableWidget {
     Q_OBJECT
   public:
@@ -34,6 +37,7 @@ class StringGrid : public QTableWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void SelectionChanged();

@@ -193,6 +193,53 @@ TEST_F(FinalMarksEditorFormTest, TheKeyboardReachesTheButtonsAndComesBackToTheRo
     EXPECT_EQ(12, fizyka->FinalMark);
 }
 
+// Tab brings the focus into the grid with its frame on the first subject: the first arrow key
+// chooses that subject, not the next one, and "X" then clears its mark.
+TEST_F(FinalMarksEditorFormTest, TheFirstArrowKeyAfterTabEntryChoosesTheFirstSubject) {
+    TSubject* polski = testing_support::AddSubject(document, "Polski", {}, 1, 12);
+    TSubject* fizyka = testing_support::AddSubject(document, "Fizyka", {}, 1, 9);
+    editor.show();
+    user_input::Activate(editor);
+    fprintf(stderr, "after open: focus %s cur %d,%d\n",
+            qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                   : "none"),
+            grid().currentRow(), grid().currentColumn());
+    ui().btnCancel->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ui().btnCancel, Qt::Key_Tab);
+    fprintf(stderr, "after tab: cur %d,%d\n", grid().currentRow(), grid().currentColumn());
+    ASSERT_EQ(&grid(), editor.focusWidget());
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    EXPECT_EQ("Polski", ui().edName->Caption());
+    EXPECT_EQ("5", ui().edMark->Caption());
+
+    QTest::keyClick(&grid(), Qt::Key_Tab);
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(ui().btnDelMark, editor.focusWidget());
+    QTest::keyClick(ui().btnDelMark, Qt::Key_Space);
+    EXPECT_EQ("brak", grid().Cells(1, 1));
+    QTest::keyClick(ui().btnDelMark, Qt::Key_Tab);
+    QTest::keyClick(ui().btnOK, Qt::Key_Space);
+    EXPECT_EQ(kNoFinalMark, polski->FinalMark);
+    EXPECT_EQ(9, fizyka->FinalMark);
+}
+
+// The subject the details show stays the one the grid shows chosen, for "X" to act on.
+TEST_F(FinalMarksEditorFormTest, APressBelowTheSubjectsKeepsTheChosenOne) {
+    testing_support::AddSubject(document, "Polski", {}, 1, 12);
+    TSubject* fizyka = testing_support::AddSubject(document, "Fizyka", {}, 1, 9);
+    editor.show();
+    ClickCell(grid(), 0, 2);
+    const QPoint below(5, grid().viewport()->height() - 3);
+    ASSERT_FALSE(grid().indexAt(below).isValid());
+    user_input::Click(*grid().viewport(), below);
+    EXPECT_EQ(grid().selectionModel()->selectedIndexes(),
+              QModelIndexList{grid().model()->index(1, 0)});
+    EXPECT_EQ("Fizyka", ui().edName->Caption());
+    ui().btnDelMark->click();
+    ui().btnOK->click();
+    EXPECT_EQ(kNoFinalMark, fizyka->FinalMark);
+}
+
 TEST_F(FinalMarksEditorFormTest, OkWithoutChangesStillStoresAndMarksModified) {
     testing_support::AddSubject(document, "Polski", {}, 1, 12);
     editor.show();

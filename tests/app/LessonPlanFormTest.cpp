@@ -1,5 +1,8 @@
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/LessonPlanForm.h"
@@ -113,6 +116,48 @@ TEST_F(LessonPlanTest, AnInsertedSubjectIsTheLastLineAndIsApplied) {
     EXPECT_EQ("", Status());
     EXPECT_EQ("Polski\r\nFizyka\r\nHistoria", document.LessonPlan.Days[0]);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+// A keyboard user walks to the eighth subject with the arrow keys and inserts it with Enter.
+TEST_F(LessonPlanTest, TheArrowKeysReachASubjectAndEnterInsertsItOnce) {
+    for (const char* name : {"Chemia", "Fizyka", "Geografia", "Muzyka", "Plastyka", "WF"})
+        testing_support::AddSubject(document, name);
+    form.close();
+    form.show();
+    user_input::Activate(form);
+    ui().cbDay->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ui().cbDay, Qt::Key_Tab);
+    ASSERT_EQ(ui().cbInsert, QApplication::focusWidget());
+    for (int i = 0; i < 7; ++i) QTest::keyClick(ui().cbInsert, Qt::Key_Down);
+    EXPECT_EQ("WF", ui().cbInsert->Text());
+    EXPECT_EQ("Polski\r\nFizyka", ui().mmPlan->Text());
+    EXPECT_EQ("", Status());
+    QTest::keyClick(ui().cbInsert, Qt::Key_Return);
+    EXPECT_EQ("Polski\r\nFizyka\r\nWF", ui().mmPlan->Text());
+    EXPECT_EQ("Zmodyfikowany", Status());
+    QTest::keyClick(ui().cbInsert, Qt::Key_Up);
+    EXPECT_EQ("Polski\r\nFizyka\r\nWF", ui().mmPlan->Text());
+}
+
+TEST_F(LessonPlanTest, APickInTheOpenedListInsertsOnce) {
+    user_input::Activate(form);
+    platform::ComboBox& insert = *ui().cbInsert;
+    QAbstractItemView& list = *insert.view();
+    insert.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&insert, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(list.isVisible());
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ("Polski\r\nFizyka\r\nHistoria", ui().mmPlan->Text());
+
+    // A screen reader opens the list with the box's action and selects a subject in it.
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&insert);
+    ASSERT_NE(nullptr, box);
+    box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    accessible_actions::ToggleItem(list, 0);
+    QTest::qWait(0);
+    EXPECT_EQ("Polski\r\nFizyka\r\nHistoria\r\nBiologia", ui().mmPlan->Text());
+    EXPECT_FALSE(list.isVisible());
 }
 
 TEST_F(LessonPlanTest, AnInsertedSubjectKeepsTheDaysStoredBreaks) {

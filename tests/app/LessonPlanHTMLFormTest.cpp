@@ -129,6 +129,27 @@ TEST_F(LessonPlanHTMLFormTest, LoadedSettingsAreClampedAndShown) {
     EXPECT_EQ(form.Options(), TLessonPlanHTMLOptions{});
 }
 
+// A file that ends early leaves the controls as they were: the defaults at the first showing,
+// afterwards what they showed, a typed width included.
+TEST_F(LessonPlanHTMLFormTest, AShortSettingsFileLeavesTheOtherControlsAsTheyWere) {
+    testing_support::WriteBytes(SettingsFile(), Bytes{0x00, 0x01});
+    form.show();
+    user_input::Activate(form);
+    EXPECT_FALSE(ui().checkHeaderFontBold->Checked());
+    EXPECT_TRUE(ui().checkHeaderFontItalic->Checked());
+    EXPECT_EQ(ui().spinHeaderFontSize->GetValue(), 14);
+    EXPECT_EQ(ui().spinColsUserWidth->GetValue(), 100);
+
+    platform::SpinEdit& width = *ui().spinColsUserWidth;
+    width.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&width, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&width, "250");
+    form.close();  // the title bar: nothing saved
+    form.show();
+    EXPECT_EQ(width.GetValue(), 250);
+    EXPECT_EQ(ui().spinHeaderFontSize->GetValue(), 14);
+}
+
 TEST_F(LessonPlanHTMLFormTest, ThePageIsWrittenFromTheDocumentsPlan) {
     document.LessonPlan.Days[0] = "Matematyka\r\nFizyka";
     document.LessonPlan.Days[2] = "<Chemia>";
@@ -160,6 +181,70 @@ TEST_F(LessonPlanHTMLFormTest, ThePageIsWrittenFromTheDocumentsPlan) {
     ASSERT_EQ(files.Shown().size(), 3u);
     EXPECT_FALSE(files.Shown()[0].AsksBeforeReplacing());
     EXPECT_EQ(files.Shown()[2].Folder(), outputDir.Path().string() + "/");
+}
+
+// The width typed into the field counts as it stands when the page or the settings are
+// written, the field still being typed in: under the spin's minimum, or emptied, it is 40.
+TEST_F(LessonPlanHTMLFormTest, ATypedWidthIsWrittenAndStoredAsTheSpinsValue) {
+    form.show();
+    user_input::Activate(form);
+    ClickBox(*ui().checkColsUserWidth);
+    platform::SpinEdit& width = *ui().spinColsUserWidth;
+    const auto typeWidth = [&](const char* text) {
+        width.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&width, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&width, Qt::Key_Backspace);
+        QTest::keyClicks(&width, text);
+    };
+    const auto writtenPage = [&](const std::string& name) {
+        const std::string path = outputDir.File(name);
+        files.ExpectSave(path);
+        user_input::Click(*ui().btnSavePlan, ui().btnSavePlan->rect().center());
+        const Bytes written = testing_support::ReadBytes(path);
+        return std::string(written.begin(), written.end());
+    };
+    const auto storedWidth = [&] {
+        accessible_actions::Press(*ui().btnExit);
+        TLessonPlanHTMLOptions stored;
+        EXPECT_EQ(LoadLessonPlanHTMLSettings(SettingsFile(), stored), 0);
+        EXPECT_EQ(testing_support::ReadBytes(SettingsFile()).at(24), stored.ColsUserWidth.Value());
+        form.show();
+        user_input::Activate(form);
+        return stored.ColsUserWidth.Value();
+    };
+
+    typeWidth("30");
+    std::string page = writtenPage("30.htm");
+    EXPECT_NE(page.find("<td width=\"40px\" valign=\"top\">"), std::string::npos);
+    EXPECT_EQ(page.find("100px"), std::string::npos);
+    EXPECT_EQ(storedWidth(), 40);
+
+    typeWidth("");
+    page = writtenPage("pusta.htm");
+    EXPECT_NE(page.find("width=\"40px\""), std::string::npos);
+    EXPECT_EQ(page.find("100px"), std::string::npos);
+    EXPECT_EQ(storedWidth(), 40);
+
+    typeWidth("25");
+    QTest::keyClick(&width, Qt::Key_Tab);  // leaving the field shows the width used
+    EXPECT_EQ(width.findChild<QLineEdit*>()->text().toStdString(), "40");
+    typeWidth("250");
+    EXPECT_NE(writtenPage("250.htm").find("width=\"250px\""), std::string::npos);
+    EXPECT_EQ(storedWidth(), 250);
+}
+
+// "Domyślna" leaves the width as the field shows it, typed or not.
+TEST_F(LessonPlanHTMLFormTest, ChoosingTheDefaultWidthKeepsATypedWidth) {
+    form.show();
+    user_input::Activate(form);
+    ClickBox(*ui().checkColsUserWidth);
+    platform::SpinEdit& width = *ui().spinColsUserWidth;
+    width.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&width, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&width, "20");
+    ClickBox(*ui().checkColsDefaultWidth);
+    EXPECT_EQ(width.GetValue(), 40);
+    EXPECT_EQ(form.Options().ColsUserWidth.Value(), 40);
 }
 
 TEST_F(LessonPlanHTMLFormTest, SpinsOfFontSizesAndBorderCannotBeTyped) {

@@ -295,6 +295,24 @@ TEST_F(StudentDataTest, TheTwoYearSpinsMoveTogether) {
     EXPECT_EQ(2, ui().CSpinSchoolYear2->GetValue());
 }
 
+// The year spins change by their arrows only, also for an on-screen keyboard or dictation.
+TEST_F(StudentDataTest, TheYearSpinsTakeNoTextFromTheAccessibilityInterface) {
+    form.show();
+    accessible_actions::InsertText(*ui().CSpinSchoolYear1, 0, "7");
+    accessible_actions::ReplaceText(*ui().CSpinSchoolYear2, "3000");
+    EXPECT_EQ(2004, ui().CSpinSchoolYear1->GetValue());
+    EXPECT_EQ(2005, ui().CSpinSchoolYear2->GetValue());
+    ui().btnOK->click();
+    EXPECT_EQ(0, main.modifiedCalls);
+    EXPECT_EQ(2004, document.Student.SchoolYear);
+
+    form.show();
+    QTest::keyClick(ui().CSpinSchoolYear1, Qt::Key_Up);
+    EXPECT_EQ(2006, ui().CSpinSchoolYear2->GetValue());
+    ui().btnOK->click();
+    EXPECT_EQ(2005, document.Student.SchoolYear);
+}
+
 TEST_F(MainWindowTest, PupilDataRefreshThePupilsLine) {
     TMainForm& form = Open();
     form.show();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 
 #include "app/SubjectsDeleteForm.h"
 #include "platform/qt/ListBox.h"
@@ -85,6 +86,37 @@ TEST_F(SubjectsDeleteFormTest, OnlyASelectedSubjectIsAskedAboutHoweverTheListHas
     ui().btnDeleteSubject->click();  // nothing selected after a deletion
     EXPECT_EQ(1, document.Subjects.Count);
     EXPECT_EQ(1, main.modifiedCalls);
+}
+
+// The list takes the focus as the window opens, with its frame on the first subject: the first
+// arrow key or Space chooses that subject, and the command then deletes it.
+TEST_F(SubjectsDeleteFormTest, AKeyboardUserChoosesTheFirstSubjectAndDeletesIt) {
+    testing_support::AddSubject(document, "Polski", {}, 1, kNoFinalMark, "", "Lektury");
+    testing_support::AddSubject(document, "Historia", {}, 1, kNoFinalMark, "", "Daty");
+    testing_support::AddSubject(document, "Chemia", {}, 1, kNoFinalMark, "", "Wzory");
+    form.show();
+    user_input::Activate(form);
+    platform::ListBox& list = *ui().SubjectsList;
+    ASSERT_EQ(&list, QApplication::focusWidget());
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(0, list.ItemIndex());
+    EXPECT_EQ("Lektury", ui().memoComment->Text());
+    boxes.Expect("Czy napewno chcesz usunąć przedmiot Polski ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    accessible_actions::Press(*ui().btnDeleteSubject);
+    EXPECT_EQ((std::vector<std::string>{"Historia", "Chemia"}), Listed());
+
+    // Tab out and back puts the frame on the first subject again, for Space to choose.
+    QTest::keyClick(&list, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(&list, QApplication::focusWidget());
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ("Daty", ui().memoComment->Text());
+    boxes.Expect("Czy napewno chcesz usunąć przedmiot Historia ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    accessible_actions::Press(*ui().btnDeleteSubject);
+    EXPECT_EQ((std::vector<std::string>{"Chemia"}), Listed());
+    EXPECT_EQ(2, main.modifiedCalls);
 }
 
 TEST_F(SubjectsDeleteFormTest, YesDeletesTheSubjectWithItsMarksAndNoKeepsIt) {

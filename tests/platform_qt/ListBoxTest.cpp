@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/ListBox.h"
@@ -43,6 +46,15 @@ TEST_F(ListBoxTest, MouseDownThenClickSeeTheNewSelection) {
     EXPECT_EQ(seen_, (std::vector<int>{101, 1}));
 }
 
+TEST_F(ListBoxTest, APressBelowTheItemsKeepsTheChosenOne) {
+    user_input::Click(*list_.viewport(), CentreOf(1));
+    const QPoint below(5, list_.viewport()->height() - 3);
+    ASSERT_EQ(list_.itemAt(below), nullptr);
+    user_input::Click(*list_.viewport(), below);
+    EXPECT_EQ(list_.ItemIndex(), 1);
+    EXPECT_EQ(seen_, (std::vector<int>{101, 1, 101}));
+}
+
 TEST_F(ListBoxTest, KeyboardMovesClick) {
     list_.SetItemIndex(1);
     user_input::KeyPress(list_, Qt::Key_Down);
@@ -74,6 +86,67 @@ TEST_F(ListBoxTest, ClickingTheChosenItemClicksAgain) {
     list_.SetItemIndex(1);
     user_input::Click(*list_.viewport(), CentreOf(1));
     EXPECT_EQ(seen_, (std::vector<int>{101, 1}));
+}
+
+// A button and the list after it, in a shown window; the list's clicks record its index.
+class ListBoxKeysTest : public ::testing::Test {
+  protected:
+    ListBoxKeysTest() {
+        auto* layout = new QVBoxLayout(&window_);
+        layout->addWidget(before_);
+        layout->addWidget(list_);
+        for (const char* name : {"Matematyka", "Fizyka", "Chemia"}) list_->AddItem(name);
+        QObject::connect(list_, &ListBox::click, [this] { seen_.push_back(list_->ItemIndex()); });
+        window_.show();
+        user_input::Activate(window_);
+        before_->setFocus(Qt::OtherFocusReason);
+    }
+
+    // Tab from the button: Qt makes the first row current, and nothing is chosen yet.
+    void TabIntoTheList() {
+        QTest::keyClick(before_, Qt::Key_Tab);
+        ASSERT_TRUE(list_->hasFocus());
+        ASSERT_EQ(list_->ItemIndex(), -1);
+    }
+
+    QWidget window_;
+    QPushButton* before_ = new QPushButton("Przed", &window_);
+    ListBox* list_ = new ListBox(&window_);
+    std::vector<int> seen_;
+};
+
+TEST_F(ListBoxKeysTest, TheFirstArrowKeySelectsTheRowTheFocusIsOn) {
+    TabIntoTheList();
+    QTest::keyClick(list_, Qt::Key_Down);
+    EXPECT_EQ(list_->ItemIndex(), 0);
+    QTest::keyClick(list_, Qt::Key_Down);
+    EXPECT_EQ(list_->ItemIndex(), 1);
+    EXPECT_EQ(seen_, (std::vector<int>{0, 1}));
+}
+
+TEST_F(ListBoxKeysTest, UpOnTheFocusedFirstRowSelectsIt) {
+    TabIntoTheList();
+    QTest::keyClick(list_, Qt::Key_Up);
+    EXPECT_EQ(list_->ItemIndex(), 0);
+    EXPECT_EQ(seen_, std::vector<int>{0});
+}
+
+TEST_F(ListBoxKeysTest, SpaceSelectsTheRowTheFocusIsOn) {
+    TabIntoTheList();
+    QTest::keyClick(list_, Qt::Key_Space);
+    EXPECT_EQ(list_->ItemIndex(), 0);
+    QTest::keyClick(list_, Qt::Key_Space);  // a second press keeps the choice
+    EXPECT_EQ(list_->ItemIndex(), 0);
+    EXPECT_EQ(seen_, std::vector<int>{0});
+}
+
+TEST_F(ListBoxKeysTest, AfterTheProgramClearedTheChoiceDownStartsAtTheFirstRow) {
+    TabIntoTheList();
+    QTest::keyClick(list_, Qt::Key_Down);
+    QTest::keyClick(list_, Qt::Key_Down);
+    list_->SetItemIndex(-1);
+    QTest::keyClick(list_, Qt::Key_Down);
+    EXPECT_EQ(list_->ItemIndex(), 0);
 }
 
 TEST(CheckListBox, ItemsStartUncheckedAndOutOfRangeIsIgnored) {

@@ -58,6 +58,18 @@ TEST_F(StringGridTest, UserSelectionReportsGridRows) {
     EXPECT_EQ(grid_.Cells(0, 1), "Fizyka");
 }
 
+TEST_F(StringGridTest, APressBelowTheRowsKeepsTheChosenCell) {
+    std::vector<int> rows;
+    QObject::connect(&grid_, &StringGrid::selectCell, [&](int, int row) { rows.push_back(row); });
+    user_input::Click(*grid_.viewport(), grid_.visualRect(grid_.model()->index(1, 0)).center());
+    const QPoint below(5, grid_.viewport()->height() - 3);
+    ASSERT_FALSE(grid_.indexAt(below).isValid());
+    user_input::Click(*grid_.viewport(), below);
+    EXPECT_EQ(rows, std::vector<int>{2});
+    EXPECT_EQ(grid_.selectionModel()->selectedIndexes(),
+              QModelIndexList{grid_.model()->index(1, 0)});
+}
+
 TEST_F(StringGridTest, ACellSelectedThroughAccessibilityReportsItsRowOnce) {
     std::vector<std::pair<int, int>> cells;
     QObject::connect(&grid_, &StringGrid::selectCell,
@@ -108,6 +120,47 @@ TEST(StringGridKeys, TabLeavesTheGridTheArrowsMoveWithinIt) {
     EXPECT_EQ(QApplication::focusWidget(), before);
     EXPECT_EQ(grid->currentRow(), 1);  // the row the user left
     EXPECT_EQ(rows.size(), 2u);
+}
+
+// Qt puts the focus frame on the first cell when Tab brings the focus into the grid, and
+// selects nothing: a keyboard user starts on that cell, with an arrow key or Space.
+class StringGridKeysTest : public ::testing::Test {
+  protected:
+    StringGridKeysTest() {
+        auto* layout = new QVBoxLayout(&window_);
+        layout->addWidget(before_);
+        layout->addWidget(grid_);
+        grid_->SetColCount(2);
+        grid_->SetRowCount(4);
+        grid_->SetFixedRows(1);
+        QObject::connect(grid_, &StringGrid::selectCell,
+                         [this](int col, int row) { cells_.emplace_back(col, row); });
+        window_.show();
+        user_input::Activate(window_);
+        before_->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(before_, Qt::Key_Tab);
+    }
+
+    QWidget window_;
+    QPushButton* before_ = new QPushButton("Przed", &window_);
+    StringGrid* grid_ = new StringGrid(&window_);
+    std::vector<std::pair<int, int>> cells_;
+};
+
+TEST_F(StringGridKeysTest, TheFirstArrowKeySelectsTheCellTheFocusIsOn) {
+    ASSERT_TRUE(grid_->hasFocus());
+    ASSERT_FALSE(grid_->selectionModel()->hasSelection());
+    QTest::keyClick(grid_, Qt::Key_Down);
+    QTest::keyClick(grid_, Qt::Key_Down);
+    EXPECT_EQ(cells_, (std::vector<std::pair<int, int>>{{0, 1}, {0, 2}}));
+}
+
+TEST_F(StringGridKeysTest, RightOrSpaceOnTheFocusedCellSelectsIt) {
+    ASSERT_TRUE(grid_->hasFocus());
+    QTest::keyClick(grid_, Qt::Key_Right);
+    grid_->clearSelection();
+    QTest::keyClick(grid_, Qt::Key_Space);
+    EXPECT_EQ(cells_, (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}}));
 }
 
 TEST_F(StringGridTest, SetRowMakesARowCurrentAndReportsNothing) {
