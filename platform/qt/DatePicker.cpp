@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "platform/Dates.h"
+#include "platform/qt/MonthCalendar.h"
 #include "platform/qt/QtDate.h"
 
 namespace platform {
@@ -24,6 +25,9 @@ bool TypesText(const QKeyEvent& event) {
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
     setCalendarPopup(true);
+    // Qt's own pop-up calendar reads digits typed into it in a small editor of its own, which
+    // makes an impossible date the first day of the range.
+    setCalendarWidget(new MonthCalendar(this));
     setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     // Qt's own range starts at 14.09.1752 and would move an earlier date there; the pop-up
     // calendar takes the same range.

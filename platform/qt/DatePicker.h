@@ -16,7 +16,7 @@ namespace platform {
 // date stays; Esc, Enter, leaving the picker or any other key gives the old one back (Qt's own
 // typing into the day, month and year in place makes years nobody typed). Backspace takes
 // back the last character, of the shown date when nothing is being typed; a pasted text is
-// typed.
+// typed. The pop-up calendar takes no typed date: it is the program's month calendar.
 class DatePicker : public QDateEdit {
     Q_OBJECT
   public:

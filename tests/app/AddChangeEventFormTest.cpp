@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
 #include "app/AddChangeEventForm.h"
@@ -77,6 +79,26 @@ TEST_F(AddChangeEventFormTest, ADateTypedOverThePickersTextIsTheEventsDate) {
     ASSERT_NE(nullptr, day);
     EXPECT_EQ(1, day->Count());
     EXPECT_EQ(1, document.Calendar.Count());  // no year 120
+}
+
+// A date typed into the picker's drop-down calendar, as a user who opened it with its arrow
+// and went on typing.
+TEST_F(AddChangeEventFormTest, ADateTypedIntoThePopUpCalendarAddsNothingInYearOne) {
+    const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
+        platform::DatePicker& picker = *dialog.Ui().DatePicker;
+        user_input::Activate(dialog);
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+        ASSERT_TRUE(picker.calendarWidget()->isVisible());
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(nullptr, focused);
+        QTest::keyClicks(focused, "15012027");
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(&picker, Qt::Key_Tab);
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    EXPECT_NE(nullptr, Day(2026, 12, 9));
+    EXPECT_EQ(1, document.Calendar.Count());
 }
 
 TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -252,6 +253,22 @@ TEST_F(StudentDataTest, EveryOpeningStartsAtTheFirstField) {
     EXPECT_EQ(ui().editStudentName, QApplication::focusWidget());
     QTest::keyClicks(QApplication::focusWidget(), "x");
     EXPECT_EQ("I", ui().editTerm->Text());
+}
+
+// Digits typed into the drop-down calendar of the end of the school year, as a user who
+// opened it with its arrow and went on typing.
+TEST_F(StudentDataTest, ADateTypedIntoThePopUpCalendarEndsNoSchoolYearInYearOne) {
+    form.show();
+    user_input::Activate(form);
+    platform::DatePicker& picker = *ui().dtpEndOfSchoolYear;
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    ASSERT_TRUE(picker.calendarWidget()->isVisible());
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(nullptr, focused);
+    QTest::keyClicks(focused, "15012027");
+    QTest::keyClick(focused, Qt::Key_Return);
+    ui().btnOK->click();
+    EXPECT_EQ(platform::EncodeDate(2005, 6, 24), document.Student.EndOfSchoolYear);
 }
 
 TEST_F(StudentDataTest, NoClassShowsEmptyAndStaysNone) {

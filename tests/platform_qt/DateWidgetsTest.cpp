@@ -3,11 +3,13 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -173,6 +175,48 @@ TEST_F(DatePickerTyping, AnUnfinishedOrImpossibleDateLeavesTheOldOne) {
         Press(Qt::Key_Up);
         EXPECT_EQ(picker.text().toStdString(), FormatDate(picker.Date()));
     }
+}
+
+// The drop-down calendar, opened by its arrow and typed into.
+TEST_F(DatePickerTyping, KeysTypedIntoThePopUpCalendarNeverMoveTheDate) {
+    for (const char* typed : {"15012027", "15.01.2027", "1", "x"}) {
+        SCOPED_TRACE(typed);
+        Restart();
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+        QCalendarWidget* calendar = picker.calendarWidget();
+        ASSERT_NE(calendar, nullptr);
+        ASSERT_TRUE(calendar->isVisible());
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        ASSERT_TRUE(calendar->isAncestorOf(focused));
+        QTest::keyClicks(focused, typed);
+        QTest::keyClick(focused, Qt::Key_Return);
+        EXPECT_FALSE(calendar->isVisible());
+        QTest::keyClick(&Focused(), Qt::Key_Tab);
+        EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 9));
+        EXPECT_TRUE(changes.empty());
+    }
+}
+
+TEST_F(DatePickerTyping, ADayChosenInThePopUpCalendarIsTheDate) {
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    QCalendarWidget* calendar = picker.calendarWidget();
+    ASSERT_NE(calendar, nullptr);
+    ASSERT_TRUE(calendar->isVisible());
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, Qt::Key_Right);
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 10));
+
+    // The calendar's own month arrows take the day along, as in the diary's calendar.
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    auto* next = calendar->findChild<QToolButton*>("qt_calendar_nextmonth");
+    ASSERT_NE(next, nullptr);
+    user_input::Click(*next, next->rect().center());
+    EXPECT_EQ(picker.Date(), EncodeDate(2027, 1, 10));
+    EXPECT_EQ(changes, (std::vector<TDateTime>{EncodeDate(2026, 12, 10), EncodeDate(2027, 1, 10)}));
 }
 
 // Qt's dates and the program's day numbers both count the proleptic Gregorian calendar, so
