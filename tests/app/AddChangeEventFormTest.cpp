@@ -101,6 +101,25 @@ TEST_F(AddChangeEventFormTest, ADateTypedIntoThePopUpCalendarAddsNothingInYearOn
     EXPECT_EQ(1, document.Calendar.Count());
 }
 
+// Delete on the month's first digit of 31.12.2026, then Tab out of the picker.
+TEST_F(AddChangeEventFormTest, DeleteInThePickerNeverAddsOnADateNobodySaw) {
+    const bool added = Add(platform::EncodeDate(2026, 12, 31), [](TAddChangeEventForm& dialog) {
+        platform::DatePicker& picker = *dialog.Ui().DatePicker;
+        user_input::Activate(dialog);
+        picker.setFocus(Qt::TabFocusReason);
+        picker.findChild<QLineEdit*>()->setCursorPosition(3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        for (int i = 0; i < 3 && picker.hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_FALSE(picker.hasFocus());
+        EXPECT_EQ("31.12.2026", picker.text().toStdString());
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    EXPECT_NE(nullptr, Day(2026, 12, 31));
+    EXPECT_EQ(nullptr, Day(2026, 2, 28));
+}
+
 TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {
     const bool added = Add(platform::EncodeDate(2005, 10, 20), [this](TAddChangeEventForm& dialog) {
         EXPECT_EQ("Nowe zdarzenie", dialog.windowTitle().toStdString());

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <utility>
 #include <vector>
 
@@ -175,6 +176,113 @@ TEST_F(DatePickerTyping, AnUnfinishedOrImpossibleDateLeavesTheOldOne) {
         Press(Qt::Key_Up);
         EXPECT_EQ(picker.text().toStdString(), FormatDate(picker.Date()));
     }
+}
+
+// Keys that edit the shown text in place, as in any line edit, leave what the picker would
+// have taken typed: a whole date it shows, or the old date back.
+TEST_F(DatePickerTyping, KeysThatEditTheTextInPlaceFollowTheTypingRules) {
+    picker.SetDate(EncodeDate(2026, 12, 31));
+    // The month's first digit deleted leaves no day: the old date stays, shown and kept.
+    Text().setCursorPosition(3);
+    QTest::keyClick(&Focused(), Qt::Key_Delete);
+    EXPECT_EQ(picker.text().toStdString(), "31.12.2026");
+    QTest::keyClick(&Focused(), Qt::Key_Tab);
+    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 31));
+    EXPECT_EQ(picker.text().toStdString(), "31.12.2026");
+
+    picker.setFocus();
+    Text().setCursorPosition(3);
+    QTest::keyClick(&Focused(), Qt::Key_Delete, Qt::ControlModifier);  // the whole month
+    EXPECT_EQ(picker.text().toStdString(), "31.12.2026");
+    QTest::keyClick(&Focused(), Qt::Key_Tab);
+    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 31));
+
+    // The year taken back is a date being typed, which another year ends.
+    picker.setFocus();
+    Text().setCursorPosition(10);
+    QTest::keyClick(&Focused(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(picker.text().toStdString(), "31.12.");
+    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 31));
+    QTest::keyClicks(&Focused(), "2027");
+    EXPECT_EQ(picker.Date(), EncodeDate(2027, 12, 31));
+
+    // Left unfinished, it gives the old date back.
+    Text().setSelection(6, 4);
+    QTest::keyClick(&Focused(), Qt::Key_Delete);
+    EXPECT_EQ(picker.text().toStdString(), "31.12.");
+    QTest::keyClick(&Focused(), Qt::Key_Tab);
+    EXPECT_EQ(picker.text().toStdString(), "31.12.2027");
+
+    // What is left may be a whole date, shown as the picker shows dates.
+    picker.setFocus();
+    Text().setCursorPosition(4);
+    QTest::keyClick(&Focused(), Qt::Key_Delete);
+    EXPECT_EQ(picker.text().toStdString(), "31.01.2027");
+    QTest::keyClick(&Focused(), Qt::Key_Tab);
+    EXPECT_EQ(picker.Date(), EncodeDate(2027, 1, 31));
+
+    // Everything deleted is an entry erased to nothing.
+    picker.setFocus();
+    Text().selectAll();
+    QTest::keyClick(&Focused(), Qt::Key_Delete);
+    EXPECT_EQ(picker.text().toStdString(), "");
+    QTest::keyClick(&Focused(), Qt::Key_Tab);
+    EXPECT_EQ(picker.text().toStdString(), "31.01.2027");
+    EXPECT_EQ(changes, (std::vector<TDateTime>{EncodeDate(2027, 12, 31), EncodeDate(2027, 1, 31)}));
+}
+
+TEST_F(DatePickerTyping, ACutIsTypedAsWhatItLeaves) {
+    QApplication::clipboard()->clear();
+    Text().setSelection(6, 4);
+    QTest::keyClick(&Focused(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "2026");
+    EXPECT_EQ(picker.text().toStdString(), "09.12.");
+    QTest::keyClicks(&Focused(), "2030");
+    EXPECT_EQ(picker.Date(), EncodeDate(2030, 12, 9));
+    EXPECT_EQ(changes, std::vector<TDateTime>{EncodeDate(2030, 12, 9)});
+}
+
+// Modifiers are pressed on their own before the key they change, or by accident.
+TEST_F(DatePickerTyping, AModifierPressedAloneLeavesTheDateBeingTyped) {
+    TypeAt(0, "1501");
+    QTest::keyClick(&Focused(), Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(&Focused(), Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyClick(&Focused(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(&Focused(), Qt::Key_Shift);
+    EXPECT_EQ(picker.text().toStdString(), "15.01");
+    QTest::keyClicks(&Focused(), "2027");
+    EXPECT_EQ(picker.Date(), EncodeDate(2027, 1, 15));
+    EXPECT_EQ(changes, std::vector<TDateTime>{EncodeDate(2027, 1, 15)});
+}
+
+// The wheel steps the date, as the arrow keys do, and ends a date being typed.
+TEST_F(DatePickerTyping, TheWheelStepsTheDateNotAPartTyped) {
+    TypeAt(0, "15");
+    QWheelEvent wheel(QPointF(5, 5), picker.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&picker, &wheel);
+    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 10));
+    EXPECT_EQ(picker.text().toStdString(), "10.12.2026");
+    TypeAt(0, "1");
+    EXPECT_EQ(picker.text().toStdString(), "1");
+}
+
+// A text put in whole through the accessibility interface, as by an on-screen keyboard or
+// dictation, is the date only when it is a whole one; no text is read as some other date.
+TEST_F(DatePickerTyping, ATextPutInThroughTheAccessibilityInterfaceIsAWholeDateOrNothing) {
+    picker.SetDate(EncodeDate(2026, 12, 31));
+    for (const char* text : {"31.2.2026", "31.12", "", "15.01.-2147483648", "x"}) {
+        SCOPED_TRACE(text);
+        accessible_actions::ReplaceText(picker, text);
+        EXPECT_EQ(picker.text().toStdString(), "31.12.2026");
+        QTest::keyClick(&Focused(), Qt::Key_Tab);
+        EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 31));
+        picker.setFocus();
+    }
+    EXPECT_TRUE(changes.empty());
+    accessible_actions::ReplaceText(picker, "15.01.2027");
+    EXPECT_EQ(picker.Date(), EncodeDate(2027, 1, 15));
+    EXPECT_EQ(changes, std::vector<TDateTime>{EncodeDate(2027, 1, 15)});
 }
 
 // The drop-down calendar, opened by its arrow and typed into.
