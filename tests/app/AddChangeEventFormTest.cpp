@@ -120,6 +120,41 @@ TEST_F(AddChangeEventFormTest, DeleteInThePickerNeverAddsOnADateNobodySaw) {
     EXPECT_EQ(nullptr, Day(2026, 2, 28));
 }
 
+// The buttons take the focus when clicked; typing into the dialog opened again goes to its
+// first field all the same: the date when adding, the subject when changing.
+TEST_F(AddChangeEventFormTest, EveryOpeningStartsAtTheFirstField) {
+    const auto pressWithTheMouse = [](QPushButton& button) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+    };
+    const auto typeIntoTheFocus = [](const QString& keys) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(nullptr, focused);
+        QTest::keyClicks(focused, keys);
+    };
+    for (const bool add : {true, false}) {
+        Add(platform::EncodeDate(2026, 12, 9), [&](TAddChangeEventForm& dialog) {
+            user_input::Activate(dialog);
+            pressWithTheMouse(add ? *dialog.Ui().btnOK : *dialog.Ui().btnCancel);
+        });
+        const bool added = Add(platform::EncodeDate(2026, 12, 9), [&](TAddChangeEventForm& dialog) {
+            user_input::Activate(dialog);
+            typeIntoTheFocus("15012027");
+            EXPECT_EQ(platform::EncodeDate(2027, 1, 15), dialog.Ui().DatePicker->Date());
+            pressWithTheMouse(*dialog.Ui().btnOK);
+        });
+        EXPECT_TRUE(added);
+        EXPECT_NE(nullptr, Day(2027, 1, 15));
+    }
+    TClEvent* event = Day(2027, 1, 15)->GetEvent(0);
+    const bool changed = Change(event, [&](TAddChangeEventForm& dialog) {
+        user_input::Activate(dialog);
+        typeIntoTheFocus("Wycieczka");
+        pressWithTheMouse(*dialog.Ui().btnOK);
+    });
+    EXPECT_TRUE(changed);
+    EXPECT_EQ("Wycieczka", event->Subject);
+}
+
 TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {
     const bool added = Add(platform::EncodeDate(2005, 10, 20), [this](TAddChangeEventForm& dialog) {
         EXPECT_EQ("Nowe zdarzenie", dialog.windowTitle().toStdString());
@@ -225,7 +260,8 @@ TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "Linia\r\nDruga");
     const std::function<void(TAddChangeEventForm&)> edits[] = {
-        [](TAddChangeEventForm& d) {  // typed and deleted again
+        [](TAddChangeEventForm& d) {  // typed at the end and deleted again
+            user_input::KeyPress(*d.Ui().edSubject, Qt::Key_End);
             user_input::Type(*d.Ui().edSubject, "x");
             user_input::KeyPress(*d.Ui().edSubject, Qt::Key_Backspace);
         },
@@ -283,6 +319,7 @@ TEST_F(AddChangeEventFormTest, AChangeOfTheSubjectKeepsTheDescriptionByteForByte
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "x\ny\rz");
     const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        user_input::KeyPress(*dialog.Ui().edSubject, Qt::Key_End);
         user_input::Type(*dialog.Ui().edSubject, "!");
         dialog.Ui().btnOK->click();
     });
