@@ -28,6 +28,11 @@ void Panel::SetAction(const QString& action) {
     setFocusPolicy(action_.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
+void Panel::Press() {
+    setFocus(Qt::OtherFocusReason);
+    emit click();
+}
+
 void Panel::SetCaption(const std::string& caption) {
     caption_ = QString::fromStdString(caption);
     update();
