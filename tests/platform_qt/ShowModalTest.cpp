@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -45,21 +46,46 @@ TEST(FirstField, IsTheFirstControlOfTheTabOrderThatTakesTheFocus) {
     EXPECT_EQ(nullptr, FirstField(dialog));
 }
 
-TEST(ShowModal, OpensADialogShownAgainOnItsFirstField) {
-    QDialog dialog;
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* first = new QCheckBox("Pierwsze");
-    auto* ok = new QPushButton("OK");
-    layout->addWidget(first);
-    layout->addWidget(ok);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    for (int opening = 0; opening < 2; ++opening) {
+// A dialog that fills its fields when shown, as the program's windows do, and offers its
+// date only when adding.
+class FillingDialog : public QDialog {
+  public:
+    FillingDialog() {
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* widget : {static_cast<QWidget*>(date), static_cast<QWidget*>(subject),
+                                static_cast<QWidget*>(ok)})
+            layout->addWidget(widget);
+        QObject::connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    }
+
+    bool adding = true;
+    QCheckBox* date = new QCheckBox("Data");
+    QLineEdit* subject = new QLineEdit;
+    QPushButton* ok = new QPushButton("OK");
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        date->setVisible(adding);
+        subject->setText("Ala");
+    }
+};
+
+TEST(ShowModal, OpensADialogShownAgainOnItsFirstFieldAsFilled) {
+    FillingDialog dialog;
+    for (const bool adding : {true, false, false, true}) {
+        dialog.adding = adding;
         testing_support::ExpectModalWindow(
             [&] { ShowModal(dialog); }, [&](QWidget& window) { return &window == &dialog; },
             [&](QWidget&) {
                 user_input::Activate(dialog);
-                EXPECT_EQ(first, QApplication::focusWidget()) << "opening " << opening;
-                QTest::mouseClick(ok, Qt::LeftButton);  // the button takes the focus
+                if (adding) {
+                    EXPECT_EQ(dialog.date, QApplication::focusWidget());
+                } else {
+                    EXPECT_EQ(dialog.subject, QApplication::focusWidget());
+                    EXPECT_EQ("Ala", dialog.subject->selectedText().toStdString());
+                }
+                QTest::mouseClick(dialog.ok, Qt::LeftButton);  // the button takes the focus
             },
             "the dialog");
     }
