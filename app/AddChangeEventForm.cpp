@@ -3,6 +3,7 @@
 #include "core/DataFile.h"
 #include "platform/Clock.h"
 #include "platform/Dates.h"
+#include "platform/qt/ShowModal.h"
 #include "ui_AddChangeEventForm.h"
 
 TAddChangeEventForm::TAddChangeEventForm(TDataFile& dataFile, QWidget* parent)
@@ -57,7 +58,7 @@ bool TAddChangeEventForm::ExecuteAdd(TDateTime date, TClCalendar* calendar) {
     ui->DatePicker->SetDate(date);
     FillCategories(*calendar);
     Modified = 0;
-    exec();
+    platform::ShowModal(*this);
     return Result != 0;
 }
 
@@ -73,7 +74,7 @@ bool TAddChangeEventForm::ExecuteChange(TClEvent* event) {
     FillCategories(DataFile.Calendar);
     ui->cbCategory->SetText(event->Category);
     Modified = 0;
-    exec();
+    platform::ShowModal(*this);
     return Result != 0;
 }
 

@@ -5,6 +5,7 @@
 #include "app/MainServices.h"
 #include "core/CommonTexts.h"
 #include "platform/Dialogs.h"
+#include "platform/qt/ShowModal.h"
 #include "ui_AddMarkForm.h"
 
 TAddMarkForm::TAddMarkForm(TMainServices& main, QWidget* parent)
@@ -33,7 +34,7 @@ TAddMarkForm::~TAddMarkForm() = default;
 
 void TAddMarkForm::Execute(TSubject* subject) {
     FSubject = subject;
-    exec();
+    platform::ShowModal(*this);
     // The subject may be a caller's temporary one, gone once the caller has read it.
     FSubject = nullptr;
 }

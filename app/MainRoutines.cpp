@@ -19,6 +19,7 @@
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
+#include "platform/qt/ShowModal.h"
 
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize) {
     // An arithmetic shift halves toward minus infinity, as the original placement did.
@@ -57,7 +58,7 @@ int ShowCentredModal(QDialog& form, QWidget& owner) {
     const platform::WindowPosition kept = platform::KeptOnScreen(
         centred.x(), centred.y(), size.width(), size.height(), ScreenAreas());
     form.move(kept.left, kept.top);
-    return form.exec();
+    return platform::ShowModal(form);
 }
 
 std::string DayName(int i) {

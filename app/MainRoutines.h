@@ -29,7 +29,7 @@ QSize SettleShownSize(QWidget& window);
 // The free areas of the screens, the primary screen's first.
 std::vector<platform::Rect> ScreenAreas();
 // Places the dialog centred over the owner, every time, and wholly on a screen, and shows it
-// modally.
+// modally on its first field.
 int ShowCentredModal(QDialog& form, QWidget& owner);
 
 // "Niedziela" .. "Sobota" for 0..6; empty for anything else.

@@ -93,8 +93,6 @@ void TStudentDataForm::FormShow() {
     ui->editClassChar->SetText(ClassCharText(student.ClassChar));
     ui->memoComment->SetText(student.Comment);
     FModified = 0;
-    // Every opening is filled in from the top, whichever control had the focus at closing.
-    ui->editStudentName->setFocus(Qt::OtherFocusReason);
 }
 
 void TStudentDataForm::memoCommentChange() {

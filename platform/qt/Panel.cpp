@@ -29,6 +29,11 @@ void Panel::SetAction(const QString& action) {
     setFocusPolicy(action_.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
+void Panel::Press() {
+    setFocus(Qt::OtherFocusReason);
+    emit click();
+}
+
 void Panel::SetCaption(const std::string& caption) {
     const QString shown = QString::fromStdString(caption);
     if (shown == caption_) return;

@@ -16,8 +16,10 @@ namespace platform {
 // A panel with an action (what a press does, as "Wybierz kolor" for a colour swatch) is a
 // control: it takes the focus with Tab or a click and shows it, Space and Enter press it, and
 // the accessibility interface offers it as a button whose press action has that name. A press
-// emits `click()`. A caption is what the panel says on the accessibility interface, after its
-// accessible name when it has one, and a new caption is told as a change of its name.
+// emits `click()`, and a press however made leaves the focus on the panel, as a click does:
+// a window the press opens (a colour dialog) gives the focus back to it when it closes. A
+// caption is what the panel says on the accessibility interface, after its accessible name when
+// it has one, and a new caption is told as a change of its name.
 class Panel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString action READ Action WRITE SetAction)
@@ -26,7 +28,7 @@ class Panel : public QFrame {
 
     QString Action() const { return action_; }
     void SetAction(const QString& action);
-    void Press() { emit click(); }
+    void Press();
 
     TColor Color() const;
     void SetColor(TColor color);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
 #include "app/AddChangeEventForm.h"
@@ -77,6 +79,80 @@ TEST_F(AddChangeEventFormTest, ADateTypedOverThePickersTextIsTheEventsDate) {
     ASSERT_NE(nullptr, day);
     EXPECT_EQ(1, day->Count());
     EXPECT_EQ(1, document.Calendar.Count());  // no year 120
+}
+
+// A date typed into the picker's drop-down calendar, as a user who opened it with its arrow
+// and went on typing.
+TEST_F(AddChangeEventFormTest, ADateTypedIntoThePopUpCalendarAddsNothingInYearOne) {
+    const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
+        platform::DatePicker& picker = *dialog.Ui().DatePicker;
+        user_input::Activate(dialog);
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+        ASSERT_TRUE(picker.calendarWidget()->isVisible());
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(nullptr, focused);
+        QTest::keyClicks(focused, "15012027");
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(&picker, Qt::Key_Tab);
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    EXPECT_NE(nullptr, Day(2026, 12, 9));
+    EXPECT_EQ(1, document.Calendar.Count());
+}
+
+// Delete on the month's first digit of 31.12.2026, then Tab out of the picker.
+TEST_F(AddChangeEventFormTest, DeleteInThePickerNeverAddsOnADateNobodySaw) {
+    const bool added = Add(platform::EncodeDate(2026, 12, 31), [](TAddChangeEventForm& dialog) {
+        platform::DatePicker& picker = *dialog.Ui().DatePicker;
+        user_input::Activate(dialog);
+        picker.setFocus(Qt::TabFocusReason);
+        picker.findChild<QLineEdit*>()->setCursorPosition(3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        for (int i = 0; i < 3 && picker.hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_FALSE(picker.hasFocus());
+        EXPECT_EQ("31.12.2026", picker.text().toStdString());
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    EXPECT_NE(nullptr, Day(2026, 12, 31));
+    EXPECT_EQ(nullptr, Day(2026, 2, 28));
+}
+
+// The buttons take the focus when clicked; typing into the dialog opened again goes to its
+// first field all the same: the date when adding, the subject when changing.
+TEST_F(AddChangeEventFormTest, EveryOpeningStartsAtTheFirstField) {
+    const auto pressWithTheMouse = [](QPushButton& button) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+    };
+    const auto typeIntoTheFocus = [](const QString& keys) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(nullptr, focused);
+        QTest::keyClicks(focused, keys);
+    };
+    for (const bool add : {true, false}) {
+        Add(platform::EncodeDate(2026, 12, 9), [&](TAddChangeEventForm& dialog) {
+            user_input::Activate(dialog);
+            pressWithTheMouse(add ? *dialog.Ui().btnOK : *dialog.Ui().btnCancel);
+        });
+        const bool added = Add(platform::EncodeDate(2026, 12, 9), [&](TAddChangeEventForm& dialog) {
+            user_input::Activate(dialog);
+            typeIntoTheFocus("15012027");
+            EXPECT_EQ(platform::EncodeDate(2027, 1, 15), dialog.Ui().DatePicker->Date());
+            pressWithTheMouse(*dialog.Ui().btnOK);
+        });
+        EXPECT_TRUE(added);
+        EXPECT_NE(nullptr, Day(2027, 1, 15));
+    }
+    TClEvent* event = Day(2027, 1, 15)->GetEvent(0);
+    const bool changed = Change(event, [&](TAddChangeEventForm& dialog) {
+        user_input::Activate(dialog);
+        typeIntoTheFocus("Wycieczka");
+        pressWithTheMouse(*dialog.Ui().btnOK);
+    });
+    EXPECT_TRUE(changed);
+    EXPECT_EQ("Wycieczka", event->Subject);
 }
 
 TEST_F(AddChangeEventFormTest, AddingWithEmptyFieldsAddsOnThePassedDateNotToday) {
@@ -184,7 +260,8 @@ TEST_F(AddChangeEventFormTest, EveryKindOfEditCountsAsAChange) {
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "Linia\r\nDruga");
     const std::function<void(TAddChangeEventForm&)> edits[] = {
-        [](TAddChangeEventForm& d) {  // typed and deleted again
+        [](TAddChangeEventForm& d) {  // typed at the end and deleted again
+            user_input::KeyPress(*d.Ui().edSubject, Qt::Key_End);
             user_input::Type(*d.Ui().edSubject, "x");
             user_input::KeyPress(*d.Ui().edSubject, Qt::Key_Backspace);
         },
@@ -242,6 +319,7 @@ TEST_F(AddChangeEventFormTest, AChangeOfTheSubjectKeepsTheDescriptionByteForByte
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat", "", "x\ny\rz");
     const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        user_input::KeyPress(*dialog.Ui().edSubject, Qt::Key_End);
         user_input::Type(*dialog.Ui().edSubject, "!");
         dialog.Ui().btnOK->click();
     });

@@ -184,6 +184,30 @@ TEST_F(EventsCategoriesEditorFormTest,
     EXPECT_EQ(0x654321u, document.Calendar.Categories.Get(1)->Color);
 }
 
+// A category chosen in the list, then each colour panel pressed through the accessibility
+// interface: when its colour dialog is closed, the user goes on from the panel pressed.
+TEST_F(EventsCategoriesEditorFormTest, AfterAColourDialogTheFocusIsOnTheColourPanel) {
+    colors.ExpectPick(0x123456);
+    colors.ExpectCancel();  // a cancelled dialog as well
+    colors.ExpectPick(0x00FF00);
+    colors.ExpectCancel();
+    Edit([this](Ui::TEventsCategoriesEditorForm& ui) {
+        QWidget& editor = *ui.lCategories->window();
+        user_input::Activate(editor);
+        for (platform::Panel* swatch :
+             {ui.panelNCColor, ui.panelNCTColor, ui.panelMCColor, ui.panelMCTColor}) {
+            SCOPED_TRACE(swatch->objectName().toStdString());
+            QTest::mouseClick(ui.lCategories->viewport(), Qt::LeftButton, {},
+                              ui.lCategories->visualItemRect(ui.lCategories->item(1)).center());
+            ASSERT_EQ(ui.lCategories, QApplication::focusWidget());
+            accessible_actions::Press(*swatch);
+            user_input::Activate(editor);  // as the window manager does after the dialog
+            EXPECT_EQ(swatch, QApplication::focusWidget());
+        }
+        EXPECT_EQ(0x123456u, ui.panelNCColor->Color());
+    });
+}
+
 TEST_F(EventsCategoriesEditorFormTest, DeletingSelectsTheCategoryAboveAndShowsIt) {
     Edit([this](Ui::TEventsCategoriesEditorForm& ui) {
         ClickItem(ui, 2);

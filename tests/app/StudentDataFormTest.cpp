@@ -1,11 +1,13 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
+#include "app/MainRoutines.h"
 #include "app/StudentDataForm.h"
 #include "platform/Dates.h"
 #include "platform/qt/DatePicker.h"
@@ -241,17 +243,43 @@ TEST_F(StudentDataTest, TheClassIsChosenThroughTheAccessibilityInterfaceOnlyFrom
 }
 
 TEST_F(StudentDataTest, EveryOpeningStartsAtTheFirstField) {
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ui().editTerm->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(ui().editTerm, QApplication::focusWidget());
-    ui().btnCancel->click();
+    const auto open = [this](const std::function<void(TStudentDataForm&)>& handle) {
+        testing_support::ExpectModal<TStudentDataForm>(
+            [this] { ShowCentredModal(form, main.owner); },
+            [&](TStudentDataForm& pupil) {
+                user_input::Activate(pupil);
+                handle(pupil);
+            });
+    };
+    open([](TStudentDataForm& pupil) {
+        pupil.Ui().editTerm->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(pupil.Ui().editTerm, QApplication::focusWidget());
+        pupil.Ui().btnCancel->click();
+    });
+    open([](TStudentDataForm& pupil) {
+        EXPECT_EQ(pupil.Ui().editStudentName, QApplication::focusWidget());
+        // The name opens selected whole, so typing replaces it.
+        QTest::keyClicks(QApplication::focusWidget(), "Ola");
+        pupil.Ui().btnOK->click();
+    });
+    EXPECT_EQ("Ola", document.Student.Name);
+    EXPECT_EQ("I", document.Student.Term);
+}
 
+// Digits typed into the drop-down calendar of the end of the school year, as a user who
+// opened it with its arrow and went on typing.
+TEST_F(StudentDataTest, ADateTypedIntoThePopUpCalendarEndsNoSchoolYearInYearOne) {
     form.show();
-    QApplication::setActiveWindow(&form);
-    EXPECT_EQ(ui().editStudentName, QApplication::focusWidget());
-    QTest::keyClicks(QApplication::focusWidget(), "x");
-    EXPECT_EQ("I", ui().editTerm->Text());
+    user_input::Activate(form);
+    platform::DatePicker& picker = *ui().dtpEndOfSchoolYear;
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    ASSERT_TRUE(picker.calendarWidget()->isVisible());
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(nullptr, focused);
+    QTest::keyClicks(focused, "15012027");
+    QTest::keyClick(focused, Qt::Key_Return);
+    ui().btnOK->click();
+    EXPECT_EQ(platform::EncodeDate(2005, 6, 24), document.Student.EndOfSchoolYear);
 }
 
 TEST_F(StudentDataTest, NoClassShowsEmptyAndStaysNone) {

@@ -446,6 +446,8 @@ TEST_F(TimeTableFormTest, DoubleClickChangesAnEventAndNothingOnAHeader) {
         [&] { DoubleClickRow(row); },
         [](TAddChangeEventForm& dialog) {
             EXPECT_EQ("Zebranie", dialog.Ui().edSubject->Text());
+            // The subject opens selected whole; End goes on after it.
+            user_input::KeyPress(*dialog.Ui().edSubject, Qt::Key_End);
             user_input::Type(*dialog.Ui().edSubject, " rodziców");
             dialog.Ui().btnOK->click();
         });
@@ -547,6 +549,7 @@ TEST_F(TimeTableFormTest, TheGridsTableFollowsEveryRebuildOfItsRows) {
         [&] { accessible_actions::PressItem(grid(), row); },
         [](TAddChangeEventForm& dialog) {
             EXPECT_EQ("Kino", dialog.Ui().edSubject->Text());
+            user_input::KeyPress(*dialog.Ui().edSubject, Qt::Key_End);
             user_input::Type(*dialog.Ui().edSubject, " z klasą");
             dialog.Ui().btnOK->click();
         });

@@ -3,18 +3,13 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <utility>
 #include <vector>
 
 #include "platform/Dates.h"
-#include "platform/qt/DatePicker.h"
 #include "platform/qt/MonthCalendar.h"
 #include "platform/qt/QtDate.h"
 #include "tests/support/qt/AccessibleActions.h"
@@ -22,158 +17,6 @@
 
 namespace platform {
 namespace {
-
-TEST(DatePicker, DropsTheTimeOfDayAndSignalsTheUserOnly) {
-    DatePicker picker;
-    int changes = 0;
-    QObject::connect(&picker, &DatePicker::changed, [&] { ++changes; });
-    picker.SetDate(EncodeDate(2005, 6, 24) + 0.75);
-    EXPECT_EQ(picker.Date(), EncodeDate(2005, 6, 24));
-    EXPECT_EQ(picker.text(), "24.06.2005");
-    EXPECT_EQ(changes, 0);
-    picker.setCurrentSection(QDateTimeEdit::DaySection);
-    user_input::KeyPress(picker, Qt::Key_Up);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(picker.Date(), EncodeDate(2005, 6, 25));
-}
-
-TEST(DatePicker, KeepsToTheProgramsDates) {
-    DatePicker picker;
-    picker.SetDate(EncodeDate(51, 12, 14));
-    EXPECT_EQ(picker.Date(), EncodeDate(51, 12, 14));
-    EXPECT_EQ(picker.text().toStdString(), "14.12.0051");
-
-    picker.SetDate(EncodeDate(1, 1, 1));
-    picker.setCurrentSection(QDateTimeEdit::YearSection);
-    user_input::KeyPress(picker, Qt::Key_Down);
-    EXPECT_EQ(picker.Date(), EncodeDate(1, 1, 1));
-    picker.SetDate(EncodeDate(9999, 12, 31));
-    picker.setCurrentSection(QDateTimeEdit::DaySection);
-    user_input::KeyPress(picker, Qt::Key_Up);
-    EXPECT_EQ(picker.Date(), EncodeDate(9999, 12, 31));
-}
-
-// A date typed over the picker's text, from wherever the cursor stands in it, as a user who
-// clicked there and typed would: the picker takes the whole date typed, or keeps its own.
-class DatePickerTyping : public testing::Test {
-  protected:
-    DatePickerTyping() {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(&picker);
-        layout->addWidget(&next);
-        picker.SetDate(EncodeDate(2026, 12, 9));
-        window.show();
-        user_input::Activate(window);
-        picker.setFocus();
-        QObject::connect(&picker, &DatePicker::changed,
-                         [this] { changes.push_back(picker.Date()); });
-    }
-
-    QLineEdit& Text() { return *picker.findChild<QLineEdit*>(); }
-    QWidget& Focused() {
-        QWidget* focused = QApplication::focusWidget();
-        EXPECT_NE(focused, nullptr);
-        return focused != nullptr ? *focused : picker;
-    }
-    // The cursor put at this place of the text, then the keys typed into the focused widget.
-    void TypeAt(int position, const QString& keys) {
-        Text().setCursorPosition(position);
-        user_input::KeyClicks(Focused(), keys);
-    }
-    void Press(int key) { user_input::KeyPress(Focused(), key); }
-    void Restart() {
-        picker.SetDate(EncodeDate(2026, 12, 9));
-        picker.setFocus();
-        changes.clear();
-    }
-
-    QWidget window;
-    DatePicker picker;
-    QLineEdit next;
-    std::vector<TDateTime> changes;
-    // The start, just after the day's digits, just after the month's dot, in the year, the end.
-    static constexpr int kPositions[] = {0, 2, 3, 8, 10};
-};
-
-TEST_F(DatePickerTyping, AWholeDateTypedAnywhereIsTheDate) {
-    const std::pair<QString, TDateTime> entries[] = {
-        {"15012027", EncodeDate(2027, 1, 15)},
-        {"15.01.2027", EncodeDate(2027, 1, 15)},
-        {"1.5.2027", EncodeDate(2027, 5, 1)},
-        {"01-05-0051", EncodeDate(51, 5, 1)},
-    };
-    for (const int position : kPositions) {
-        for (const auto& [typed, date] : entries) {
-            SCOPED_TRACE(testing::Message() << "at " << position << ": " << typed.toStdString());
-            Restart();
-            TypeAt(position, typed);
-            EXPECT_EQ(picker.Date(), date);
-            EXPECT_EQ(picker.text().toStdString(), FormatDate(date));
-            EXPECT_EQ(changes, std::vector<TDateTime>{date});
-        }
-    }
-}
-
-TEST_F(DatePickerTyping, ADateBeingTypedIsShownAndTheOldOneKeptTillItIsWhole) {
-    TypeAt(2, "1501");
-    EXPECT_EQ(picker.text(), "15.01");
-    EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 9));
-    TypeAt(0, "20");
-    EXPECT_EQ(picker.text(), "15.01.20");
-    Press(Qt::Key_Backspace);
-    EXPECT_EQ(picker.text(), "15.01.2");
-    TypeAt(10, "127");
-    EXPECT_EQ(picker.Date(), EncodeDate(2127, 1, 15));
-    // Backspace takes back the shown date's last digit, and the digit typed then ends its year.
-    Press(Qt::Key_Backspace);
-    EXPECT_EQ(picker.text(), "15.01.212");
-    EXPECT_EQ(picker.Date(), EncodeDate(2127, 1, 15));
-    TypeAt(0, "8");
-    EXPECT_EQ(picker.Date(), EncodeDate(2128, 1, 15));
-    EXPECT_EQ(changes, (std::vector<TDateTime>{EncodeDate(2127, 1, 15), EncodeDate(2128, 1, 15)}));
-}
-
-TEST_F(DatePickerTyping, APastedDateIsTypedWhereverTheCursorIs) {
-    QApplication::clipboard()->setText("15.01.2027");
-    Text().setCursorPosition(2);
-    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "\x16");
-    QApplication::sendEvent(&Focused(), &paste);
-    EXPECT_EQ(picker.Date(), EncodeDate(2027, 1, 15));
-    EXPECT_EQ(changes, std::vector<TDateTime>{EncodeDate(2027, 1, 15)});
-}
-
-TEST_F(DatePickerTyping, AnUnfinishedOrImpossibleDateLeavesTheOldOne) {
-    for (const int position : kPositions) {
-        SCOPED_TRACE(testing::Message() << "at " << position);
-        Restart();
-        TypeAt(position, "31022027");  // no such day
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "00.01.2027");
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "15.01.0000");
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "150120");
-        Press(Qt::Key_Escape);
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "150120");
-        Press(Qt::Key_Return);
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "1501202");
-        Press(Qt::Key_Tab);
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        TypeAt(position, "1501202");
-        next.setFocus(Qt::MouseFocusReason);
-        EXPECT_EQ(&Focused(), &next);
-        EXPECT_EQ(picker.text(), "09.12.2026");
-        EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 9));
-        EXPECT_TRUE(changes.empty());
-        // A key other than typing ends the entry and acts on the date shown.
-        picker.setFocus();
-        TypeAt(position, "1");
-        Press(Qt::Key_Up);
-        EXPECT_EQ(picker.text().toStdString(), FormatDate(picker.Date()));
-    }
-}
 
 // Qt's dates and the program's day numbers both count the proleptic Gregorian calendar, so
 // they agree day for day over the whole range, before the calendar reform of 1582 as after it.

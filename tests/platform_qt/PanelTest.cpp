@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 
 #include "platform/qt/Panel.h"
@@ -125,6 +126,25 @@ TEST(Panel, APanelTabbedToShowsTheFocus) {
     QTest::keyClick(first, Qt::Key_Tab);
     ASSERT_TRUE(swatch->hasFocus());
     EXPECT_NE(swatch->grab().toImage(), unfocused);
+}
+
+// A window the press opens gives the focus back to where it was: to the panel, however it was
+// pressed.
+TEST(Panel, APressThroughTheAccessibilityInterfaceLeavesTheFocusOnIt) {
+    QWidget window;
+    auto* list = new QListWidget(&window);
+    auto* swatch = new Panel(&window);
+    swatch->SetAction("Wybierz kolor");
+    swatch->setGeometry(0, 100, 60, 24);
+    QWidget* focusedOnPress = nullptr;
+    QObject::connect(swatch, &Panel::click, [&] { focusedOnPress = QApplication::focusWidget(); });
+    window.show();
+    user_input::Activate(window);
+    list->setFocus(Qt::MouseFocusReason);
+    QAccessible::queryAccessibleInterface(swatch)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(swatch, focusedOnPress);
+    EXPECT_EQ(swatch, window.focusWidget());
 }
 
 }  // namespace
