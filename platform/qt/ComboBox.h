@@ -11,7 +11,8 @@ namespace platform {
 // box's text (typing, pasting, the accessibility interface), which leaves no item selected
 // (ItemIndex -1) whatever the text. Adding items never selects one. An editable box completes
 // nothing, holds any text the program sets however long, refuses characters code page 1250
-// cannot hold and what would make the text longer than kLongestText.
+// cannot hold and what would make the text longer than kLongestText, and makes each line break
+// the user brings in one space; the program's texts and items keep theirs.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
   public:
@@ -35,6 +36,8 @@ class ComboBox : public QComboBox, public ComboControl {
 
   private:
     void EditTextChanged(const QString& text);
+    // Whether the text is that of the selected item, which the box itself puts into the edit.
+    bool IsSelectedItem(const QString& text) const;
 
     // Set while the program changes the items, the selection or the text.
     bool quiet_ = false;

@@ -126,6 +126,22 @@ TEST_F(StudentDataTest, ALongSurnameSurvivesAChangeOfTheComment) {
     EXPECT_TRUE(document.Student.Surname == surname);
 }
 
+// A pasted school name is stored on one line; the name stored with its breaks stays as it was.
+TEST_F(StudentDataTest, APastedFieldIsStoredOnOneLineAndAStoredOneKeepsItsBreaks) {
+    document.Student.Name = "Łucja\r\nMaria\n";
+    form.show();
+    EXPECT_EQ("Łucja\r\nMaria\n", ui().editStudentName->Text());
+    ui().editSchoolName->setFocus();
+    ui().editSchoolName->selectAll();
+    user_input::Paste(*ui().editSchoolName, "Bio-X\r\nChemia\n");
+    accessible_actions::InsertText(*ui().editTerm, 1, "\nII");
+    ui().btnOK->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ("Bio-X Chemia ", document.Student.SchoolName);
+    EXPECT_EQ("I II", document.Student.Term);
+    EXPECT_EQ("Łucja\r\nMaria\n", document.Student.Name);
+}
+
 TEST_F(StudentDataTest, ChangingAnotherFieldKeepsTheCommentByteForByte) {
     document.Student.Comment = "x\ny\rz";
     form.show();
