@@ -142,6 +142,21 @@ TEST_F(StudentDataTest, APastedFieldIsStoredOnOneLineAndAStoredOneKeepsItsBreaks
     EXPECT_EQ("Łucja\r\nMaria\n", document.Student.Name);
 }
 
+// A break deleted and brought back by Ctrl+Z is stored as it was, not as the user's CR LF.
+TEST_F(StudentDataTest, AnUndoneDeletionLeavesTheCommentByteForByte) {
+    document.Student.Comment = "Wycieczka\nw czerwcu\rsala";
+    form.show();
+    ui().memoComment->setFocus();
+    QTextCursor caret = ui().memoComment->textCursor();
+    caret.setPosition(9);  // before the LF
+    ui().memoComment->setTextCursor(caret);
+    QTest::keyClick(ui().memoComment, Qt::Key_Delete);
+    QTest::keyClick(ui().memoComment, Qt::Key_Z, Qt::ControlModifier);
+    ui().btnOK->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ("Wycieczka\nw czerwcu\rsala", document.Student.Comment);
+}
+
 TEST_F(StudentDataTest, ChangingAnotherFieldKeepsTheCommentByteForByte) {
     document.Student.Comment = "x\ny\rz";
     form.show();
