@@ -179,6 +179,8 @@ bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
     again.setPosition(static_cast<int>(start + same));
     again.setPosition(static_cast<int>(stop - shrunk - sameAtEnd), QTextCursor::KeepAnchor);
     again.insertText(wanted.mid(same, wanted.size() - sameAtEnd - same));
+    // Where nothing was kept, nothing was made again to take the undone change's place.
+    if (inHistory) text.clearUndoRedoStacks(QTextDocument::RedoStack);
     if (outsideHistory) text.setUndoRedoEnabled(true);
     return !kept.isEmpty();
 }

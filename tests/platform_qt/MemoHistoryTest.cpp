@@ -117,6 +117,20 @@ TEST_F(MemoHistoryTest, UndoGivesBackTheProgramsTextWhole) {
     EXPECT_EQ(changes, 3);
 }
 
+// A change that brought only what is dropped leaves no step to undo or redo: the context
+// menu offers no "Redo".
+TEST_F(MemoHistoryTest, AChangeOfOnlyWhatIsDroppedIsNoStep) {
+    memo.SetText("ab");
+    Select(2, 2);
+    user_input::Type(memo, "x");
+    accessible_actions::InsertText(memo, 0, kForeign);
+    EXPECT_FALSE(memo.document()->isRedoAvailable());
+    Redo();
+    EXPECT_EQ(memo.Text(), "abx");
+    Undo();
+    EXPECT_EQ(memo.Text(), "ab");
+}
+
 // A paste of only what the file cannot hold takes the selection away and nothing else.
 TEST_F(MemoHistoryTest, APasteDroppedWholeTakesOnlyTheSelection) {
     memo.SetText("a\ra\na");
