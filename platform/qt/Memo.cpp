@@ -179,7 +179,7 @@ bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
     again.setPosition(static_cast<int>(start + same));
     again.setPosition(static_cast<int>(stop - shrunk - sameAtEnd), QTextCursor::KeepAnchor);
     again.insertText(wanted.mid(same, wanted.size() - sameAtEnd - same));
-    // Where nothing was kept, nothing was made again to take the undone change's place.
+    // The undone change must not come back by a redo, also where nothing took its place.
     if (inHistory) text.clearUndoRedoStacks(QTextDocument::RedoStack);
     if (outsideHistory) text.setUndoRedoEnabled(true);
     return !kept.isEmpty();
