@@ -71,7 +71,8 @@ void ComboBox::childEvent(QChildEvent* event) {
     QLineEdit* edit = lineEdit();
     if (event->polished() && edit != nullptr && event->child() == edit &&
         edit->validator() == nullptr) {
-        edit->setValidator(new Cp1250Filter(quiet_, edit));
+        edit->setValidator(new Cp1250Filter(
+            [this](const QString& text) { return quiet_ || IsSelectedItem(text); }, edit));
         edit->setCompleter(nullptr);
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
@@ -109,13 +110,17 @@ void ComboBox::SetText(const std::string& text) {
     }
 }
 
+bool ComboBox::IsSelectedItem(const QString& text) const {
+    return currentIndex() >= 0 && text == itemText(currentIndex());
+}
+
 // The box puts an item's text into the edit when the item is selected, by the program (quiet)
 // or by the user's pick (which emits through `activated`); any other text is the user's.
 void ComboBox::EditTextChanged(const QString& text) {
     QLineEdit* edit = lineEdit();
     if (quiet_ || edit == nullptr) return;
     if (currentIndex() >= 0) {
-        if (text == itemText(currentIndex())) return;
+        if (IsSelectedItem(text)) return;
         const QScopedValueRollback quiet(quiet_, true);
         const int cursor = edit->cursorPosition();
         setCurrentIndex(-1);  // empties the edit, so the typed text goes back in

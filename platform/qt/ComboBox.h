@@ -15,7 +15,8 @@ namespace platform {
 // by selecting an item of the list); moving through the items of the closed box with the
 // arrow keys or the wheel changes it but chooses nothing. An editable box completes
 // nothing, holds any text the program sets however long, refuses characters code page 1250
-// cannot hold and what would make the text longer than kLongestText.
+// cannot hold and what would make the text longer than kLongestText, and makes each line break
+// the user brings in one space; the program's texts and items keep theirs.
 class ComboBox : public QComboBox, public ComboControl {
     Q_OBJECT
   public:
@@ -47,6 +48,8 @@ class ComboBox : public QComboBox, public ComboControl {
     void EditTextChanged(const QString& text);
     void ListSelectionChanged();
     void ChooseSelectedInList(int currentMoves);
+    // Whether the text is that of the selected item, which the box itself puts into the edit.
+    bool IsSelectedItem(const QString& text) const;
 
     // Set while the program changes the items, the selection or the text.
     bool quiet_ = false;

@@ -33,6 +33,30 @@ void KeepWhatFits(const QString& held, QString& input, int& pos) {
     pos = static_cast<int>(input.size() - end);
 }
 
+// Makes each line break in what a change of `held` into `input` put in one space, and keeps
+// the caret where it stood in the text.
+void MakeOneLine(const QString& held, QString& input, int& pos) {
+    const auto [start, end] = DifferenceOf(held, input);
+    const qsizetype stop = input.size() - end;
+    QString line;
+    int joined = 0;  // the CR LF pairs made one space before the caret
+    for (qsizetype index = start; index < stop; ++index) {
+        const QChar c = input[index];
+        if (c != u'\r' && c != u'\n') {
+            line += c;
+            continue;
+        }
+        if (c == u'\r' && index + 1 < stop && input[index + 1] == u'\n') {
+            ++index;
+            if (pos > index) ++joined;
+        }
+        line += u' ';
+    }
+    if (line == QStringView(input).sliced(start, stop - start)) return;
+    input.replace(start, stop - start, line);
+    pos -= joined;
+}
+
 }  // namespace
 
 bool FitsCp1250(char32_t character) {
@@ -59,7 +83,10 @@ QValidator::State Cp1250Filter::validate(QString& input, int& pos) const {
         input = before + after;
         pos = static_cast<int>(before.size());
     }
-    if (!programSets_) KeepWhatFits(held_, input, pos);
+    if (!programSets_(input)) {
+        MakeOneLine(held_, input, pos);
+        KeepWhatFits(held_, input, pos);
+    }
     held_ = input;
     return Acceptable;
 }

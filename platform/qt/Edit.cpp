@@ -36,7 +36,7 @@ bool OpensDropDown(const QKeyEvent& event) {
 }  // namespace
 
 Edit::Edit(QWidget* parent) : QLineEdit(parent) {
-    setValidator(new Cp1250Filter(programmatic_, this));
+    setValidator(new Cp1250Filter([this](const QString&) { return programmatic_; }, this));
     // QLineEdit's default cuts a text at 32767 characters; the document's texts may be longer.
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, &Edit::TextChanged);

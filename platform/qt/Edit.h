@@ -14,6 +14,9 @@ namespace platform {
 // edit's own error box, say) and regained from it is not a move. `click()` is a left click.
 // Characters code page 1250 cannot hold are refused, typed or pasted, and so is what would
 // make the text longer than kLongestText (of a paste, what fits is kept); SetText is never cut.
+// The edit stores one line: each line break the user brings in (pasting, dropping, an input
+// method, the accessibility interface) becomes one space, while the breaks of a text the
+// program set stay as they were.
 // An edit chosen from a menu is read-only and shows what the window chose in a menu it opens
 // on `dropDown()`: a click, Space, Enter, Alt+Down or F4, as a drop-down list opens. Its text
 // changes only through SetText: text set through the accessibility interface is put back at

@@ -38,20 +38,27 @@ constexpr int kLongest = static_cast<int>(kLongestText);
 
 }  // namespace
 
-Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+Memo::Memo(QWidget* parent) : QPlainTextEdit(parent), breaks_(*document()) {
     setTabChangesFocus(true);
     connect(document(), &QTextDocument::contentsChange, this, &Memo::ContentsChange);
+    connect(document(), &QTextDocument::undoAvailable, this, [this](bool available) {
+        if (!available && document()->availableUndoSteps() == 0) breaks_.Forget();
+    });
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::TextChanged);
 }
 
 // A typed character the code page lacks, or one past the longest text, is refused whole, so
-// it does not replace a selection.
+// it does not replace a selection. With Ctrl (and no Alt, as AltGr has it) a key is a command,
+// whatever text it carries, and types nothing.
 void Memo::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool command =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    const QString typed = command ? QString() : event->text();
     const bool isBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const int typedBytes =
         isBreak ? 2 : (!typed.isEmpty() && typed[0].isPrint() ? StoredBytes(typed) : 0);
-    const int selected = StoredBytes(textCursor().selectedText());
+    const int selected = StoredBytesOf(textCursor());
     const bool tooLong = typedBytes > selected && storedLength_ - selected + typedBytes > kLongest;
     if (KeepCp1250(typed) != typed || tooLong) {
         event->accept();
@@ -69,51 +76,41 @@ void Memo::insertFromMimeData(const QMimeData* source) {
     insertPlainText(text);
 }
 
-void Memo::ContentsChange(int position, int removed, int added) {
-    FollowLineBreaks(position, added);
-    if (programmatic_) return;
+// The ranges of the notices up to the next textChanged are joined; a notice that changed no
+// character (a format change) is no change.
+void Memo::ContentsChange(int position, int, int added) {
+    lastChange_ = breaks_.Follow(position, added);
+    const auto [at, removed, put, undone] = lastChange_;
+    if (programmatic_ || (removed == 0 && put == 0)) return;
+    changeUndone_ = changeUndone_ || undone;
     if (changeFrom_ < 0) {
-        changeFrom_ = position;
-        changeTo_ = position + added;
+        changeFrom_ = at;
+        changeTo_ = at + put;
     } else {
         // A later notice before the same textChanged moves or swallows the earlier range.
-        if (changeTo_ >= position + removed) {
-            changeTo_ += added - removed;
-        } else if (changeTo_ > position) {
-            changeTo_ = position;
+        if (changeTo_ >= at + removed) {
+            changeTo_ += put - removed;
+        } else if (changeTo_ > at) {
+            changeTo_ = at;
         }
-        changeFrom_ = std::min(changeFrom_, position);
-        changeTo_ = std::max(changeTo_, position + added);
+        changeFrom_ = std::min(changeFrom_, at);
+        changeTo_ = std::max(changeTo_, at + put);
     }
     changeRemoved_ = changeRemoved_ || removed > 0;
 }
 
-// The document tells where a change starts and how long the new text is; the paragraph breaks
-// it took away are the difference of the paragraph counts and the breaks it put in. The text
-// edit may count the document's closing paragraph end into a change, so the range is cut to it.
-void Memo::FollowLineBreaks(int position, int added) {
-    const QTextDocument& text = *document();
-    const int end = text.characterCount() - 1;
-    const int from = std::clamp(position, 0, end);
-    const int to = std::clamp(position + added, from, end);
-    const int known = static_cast<int>(breaks_.size());
-    const int first = std::min(text.findBlock(from).blockNumber(), known);
-    const int put = text.findBlock(to).blockNumber() - first;
-    const int taken = std::clamp(known + 1 - text.blockCount() + put, 0, known - first);
-    const auto at = breaks_.begin() + first;
-    breaks_.insert(breaks_.erase(at, at + taken), static_cast<std::size_t>(put), kCrLf);
-}
-
+// What an undo brings back the memo held before, so it is not filtered again.
 void Memo::TextChanged() {
     const int from = changeFrom_;
     const int to = changeTo_;
     const bool removed = changeRemoved_;
+    const bool undone = changeUndone_;
     const int before = storedLength_;
     changeFrom_ = changeTo_ = -1;
-    changeRemoved_ = false;
+    changeRemoved_ = changeUndone_ = false;
     storedLength_ = StoredLength();
     if (programmatic_ || from < 0) return;
-    const bool keptSome = KeepWhatTheDocumentHolds(from, to, before);
+    const bool keptSome = undone || KeepWhatTheDocumentHolds(from, to, before);
     // A change that brought only what was dropped and took nothing changed nothing.
     if (keptSome || removed) emit changed();
 }
@@ -125,21 +122,31 @@ int Memo::StoredLength() const {
         const QString line = block.text();
         length += static_cast<int>(line.size() + line.count(QChar::LineSeparator));
     }
-    for (const std::string_view lineBreak : breaks_) length += static_cast<int>(lineBreak.size());
-    return length;
+    return length + breaks_.Bytes(0, breaks_.Count());
+}
+
+// The bytes the range takes in the document, each line break as it is stored.
+int Memo::StoredBytesOf(const QTextCursor& range) const {
+    const QString text = range.selectedText();  // a paragraph break is one character here
+    const int first = document()->findBlock(range.selectionStart()).blockNumber();
+    const int last = document()->findBlock(range.selectionEnd()).blockNumber();
+    return static_cast<int>(text.size() - (last - first) + text.count(QChar::LineSeparator)) +
+           breaks_.Bytes(first, last);
 }
 
 // Drops from the range [from, to) the characters the code page lacks, and from its end what
 // makes the text longer than kLongestText (or than the `before` bytes the program set), and
 // tells whether any character is left there. The user's change is undone and made again
-// without them, so that the undo history holds only what the memo kept: undoing never brings
-// them back.
+// without them, so that the undo history holds only what the memo kept: neither undo nor redo
+// brings them back. A change outside the undo history (the text edit's own setter) is mended
+// outside it too.
 bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
     QTextDocument& text = *document();
-    QTextCursor range(&text);
-    range.setPosition(std::min(from, text.characterCount() - 1));
-    range.setPosition(std::min(to, text.characterCount() - 1), QTextCursor::KeepAnchor);
-    const QString added = range.selectedText();  // a paragraph break is one character here too
+    const QString changed = text.toRawText();  // a paragraph break is one character here too
+    const int size = static_cast<int>(changed.size());
+    from = std::min(from, size);
+    to = std::clamp(to, from, size);
+    const QString added = changed.mid(from, to - from);
     QString kept;
     for (int index = 0; index < added.size();) {
         const auto [length, fits] = CharacterAt(added, index);
@@ -150,23 +157,32 @@ bool Memo::KeepWhatTheDocumentHolds(int from, int to, int before) {
     int stored = storedLength_ - StoredBytes(added) + StoredBytes(kept);
     for (; stored > most && !kept.isEmpty(); kept.chop(1)) stored -= StoredBytes(kept.right(1));
     if (kept.size() == added.size()) return !added.isEmpty();
-    const QString changed = text.toRawText();
-    const QString wanted =
-        changed.left(range.selectionStart()) + kept + changed.mid(range.selectionEnd());
     const QScopedValueRollback quiet(programmatic_, true);
-    if (text.isUndoRedoEnabled() && text.isUndoAvailable()) text.undo();
-    ReplaceDifference(wanted);
+    const bool inHistory = text.isUndoRedoEnabled() && text.isUndoAvailable();
+    const bool outsideHistory = text.isUndoRedoEnabled() && !inHistory;
+    // The undo gave the text `now` for `changed`'s [position, position + removed); what it
+    // took back may reach beyond the user's change, when the history had joined that change
+    // to the typing before it.
+    StoredBreaks::Change undone{from, 0, 0, false};
+    if (inHistory) {
+        text.undo();
+        undone = lastChange_;
+    }
+    if (outsideHistory) text.setUndoRedoEnabled(false);
+    const int start = std::min(undone.position, from);
+    const int stop = std::max(undone.position + undone.removed, to);
+    const int shrunk = undone.removed - undone.added;
+    const QString now = text.toRawText().mid(start, stop - shrunk - start);
+    const QString wanted = changed.mid(start, from - start) + kept + changed.mid(to, stop - to);
+    const auto [same, sameAtEnd] = DifferenceOf(now, wanted);
+    QTextCursor again(&text);
+    again.setPosition(static_cast<int>(start + same));
+    again.setPosition(static_cast<int>(stop - shrunk - sameAtEnd), QTextCursor::KeepAnchor);
+    again.insertText(wanted.mid(same, wanted.size() - sameAtEnd - same));
+    // The undone change must not come back by a redo, also where nothing took its place.
+    if (inHistory) text.clearUndoRedoStacks(QTextDocument::RedoStack);
+    if (outsideHistory) text.setUndoRedoEnabled(true);
     return !kept.isEmpty();
-}
-
-// Makes the document's text `wanted` in one edit of the part where the two differ.
-void Memo::ReplaceDifference(const QString& wanted) {
-    const QString now = document()->toRawText();
-    const auto [start, end] = DifferenceOf(now, wanted);
-    QTextCursor cursor(document());
-    cursor.setPosition(static_cast<int>(start));
-    cursor.setPosition(static_cast<int>(now.size() - end), QTextCursor::KeepAnchor);
-    cursor.insertText(wanted.mid(start, wanted.size() - end - start));
 }
 
 void Memo::SetText(const std::string& text) {
@@ -188,9 +204,7 @@ void Memo::SetText(const std::string& text) {
         lines += '\n';
     }
     setPlainText(QString::fromStdString(lines));
-    // A paragraph separator of the text's own (no stored text has one) leaves the breaks the
-    // text edit made.
-    if (breaks.size() == breaks_.size()) breaks_ = std::move(breaks);
+    breaks_.Reset(std::move(breaks));
     storedLength_ = StoredLength();
 }
 
@@ -206,9 +220,8 @@ QString Memo::PlainText() const {
 // A line break inside a paragraph (Shift+Enter) is the user's, so CR LF.
 std::string Memo::Text() const {
     std::string text;
-    auto nextBreak = breaks_.begin();
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) text += *nextBreak++;
+        if (block != document()->begin()) text += breaks_.At(block.blockNumber() - 1);
         text += block.text().replace(QChar::LineSeparator, QStringLiteral("\r\n")).toStdString();
     }
     return text;

@@ -201,6 +201,36 @@ TEST_F(AddChangeEventFormTest, AnAddedEventKeepsWhatWasTypedAndPicked) {
     EXPECT_EQ("Własna", event.Category);
 }
 
+// A category pasted into the box, and a subject put in through the bus, are stored on one line.
+TEST_F(AddChangeEventFormTest, APastedCategoryIsStoredOnOneLine) {
+    const bool added = Add(platform::EncodeDate(2005, 10, 3), [](TAddChangeEventForm& dialog) {
+        QLineEdit& category = *dialog.Ui().cbCategory->lineEdit();
+        category.setFocus();
+        user_input::Paste(category, "Bio-X\r\nChemia\n");
+        accessible_actions::ReplaceText(*dialog.Ui().edSubject, "Test\r\nz działu 2");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(added);
+    const TClEvent& event = *Day(2005, 10, 3)->GetEvent(0);
+    EXPECT_EQ("Bio-X Chemia ", event.Category);
+    EXPECT_EQ("Test z działu 2", event.Subject);
+}
+
+// A stored category and subject keep their breaks through a change of the description.
+TEST_F(AddChangeEventFormTest, AChangeOfTheDescriptionKeepsTheStoredBreaksOfTheOtherFields) {
+    TClEvent* event = testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat\r\n2",
+                                                "Praca\nklasowa", "Opis");
+    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
+        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
+        user_input::Type(*dialog.Ui().memoDesc, "!");
+        dialog.Ui().btnOK->click();
+    });
+    ASSERT_TRUE(changed);
+    EXPECT_EQ("Opis!", event->Description);
+    EXPECT_EQ("Temat\r\n2", event->Subject);
+    EXPECT_EQ("Praca\nklasowa", event->Category);
+}
+
 // The picker holds every date the calendar does, those before 1752 and at its ends included.
 TEST_F(AddChangeEventFormTest, AddsOnEveryDateTheCalendarHolds) {
     const struct {

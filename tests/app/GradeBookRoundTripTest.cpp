@@ -148,3 +148,49 @@ TEST_F(MainWindowTest, CommentsAreSavedAsTheMemosShowThem) {
     EXPECT_EQ("x\ny\rz", reloaded.Subjects.Get(0)->Comment);
     EXPECT_EQ("m1\r\nm2", reloaded.Subjects.Get(1)->Comment);
 }
+
+// The file holds what the one-line fields show: a pasted name and teacher are saved on one
+// line, and a stored name with its breaks is saved as it was when only the teacher changed.
+TEST_F(MainWindowTest, PastedNamesAreSavedOnOneLine) {
+    TDataFile stored;
+    testing_support::MakeNew(stored);
+    testing_support::AddSubject(stored, "Bio\nlogia", {}, 1, kNoFinalMark, "Nowak");
+    const std::string path = programDir.File("szkola.ocn");
+    ASSERT_EQ(0, stored.SaveToFile(path));
+    TMainForm& form = Open();
+    form.show();
+    files.ExpectOpen(path);
+    ui().mOpen->trigger();
+
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot Bio\nlogia?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectModifyForm>(
+        [&] { ui().mSubjectModify->trigger(); },
+        [](TSubjectModifyForm& dialog) {
+            platform::Edit& teacher = *dialog.Ui().edTeacher;
+            teacher.setFocus();
+            teacher.selectAll();
+            user_input::Paste(teacher, "Anna\r\nNowak\r\n");
+            dialog.Ui().btnModify->click();
+            dialog.Ui().btnExit->click();
+        });
+    boxes.Expect("Czy napewno chesz dodać przedmiot Bio-X Chemia  ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectsAddForm>([&] { ui().mSubjectAdd->trigger(); },
+                                                   [](TSubjectsAddForm& dialog) {
+                                                       platform::Edit& name = *dialog.Ui().editName;
+                                                       name.setFocus();
+                                                       user_input::Paste(name, "Bio-X\r\nChemia\n");
+                                                       dialog.Ui().btnAddSubject->click();
+                                                       dialog.Ui().btnExit->click();
+                                                   });
+    EXPECT_EQ("Bio-X Chemia ", ui().cbSubject->itemText(1).toStdString());
+    ui().mSave->trigger();
+
+    TDataFile reloaded;
+    ASSERT_EQ(0, reloaded.LoadFromFile(path));
+    ASSERT_EQ(2, reloaded.Subjects.Count);
+    EXPECT_EQ("Bio\nlogia", reloaded.Subjects.Get(0)->Name);
+    EXPECT_EQ("Anna Nowak ", reloaded.Subjects.Get(0)->Teacher);
+    EXPECT_EQ("Bio-X Chemia ", reloaded.Subjects.Get(1)->Name);
+}

@@ -128,6 +128,37 @@ TEST_F(StudentDataTest, ALongSurnameSurvivesAChangeOfTheComment) {
     EXPECT_TRUE(document.Student.Surname == surname);
 }
 
+// A pasted school name is stored on one line; the name stored with its breaks stays as it was.
+TEST_F(StudentDataTest, APastedFieldIsStoredOnOneLineAndAStoredOneKeepsItsBreaks) {
+    document.Student.Name = "Łucja\r\nMaria\n";
+    form.show();
+    EXPECT_EQ("Łucja\r\nMaria\n", ui().editStudentName->Text());
+    ui().editSchoolName->setFocus();
+    ui().editSchoolName->selectAll();
+    user_input::Paste(*ui().editSchoolName, "Bio-X\r\nChemia\n");
+    accessible_actions::InsertText(*ui().editTerm, 1, "\nII");
+    ui().btnOK->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ("Bio-X Chemia ", document.Student.SchoolName);
+    EXPECT_EQ("I II", document.Student.Term);
+    EXPECT_EQ("Łucja\r\nMaria\n", document.Student.Name);
+}
+
+// A break deleted and brought back by Ctrl+Z is stored as it was, not as the user's CR LF.
+TEST_F(StudentDataTest, AnUndoneDeletionLeavesTheCommentByteForByte) {
+    document.Student.Comment = "Wycieczka\nw czerwcu\rsala";
+    form.show();
+    ui().memoComment->setFocus();
+    QTextCursor caret = ui().memoComment->textCursor();
+    caret.setPosition(9);  // before the LF
+    ui().memoComment->setTextCursor(caret);
+    QTest::keyClick(ui().memoComment, Qt::Key_Delete);
+    QTest::keyClick(ui().memoComment, Qt::Key_Z, Qt::ControlModifier);
+    ui().btnOK->click();
+    EXPECT_EQ(1, main.modifiedCalls);
+    EXPECT_EQ("Wycieczka\nw czerwcu\rsala", document.Student.Comment);
+}
+
 TEST_F(StudentDataTest, ChangingAnotherFieldKeepsTheCommentByteForByte) {
     document.Student.Comment = "x\ny\rz";
     form.show();

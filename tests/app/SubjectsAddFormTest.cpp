@@ -122,6 +122,20 @@ TEST_F(SubjectsAddFormTest, TextsPutInThroughTheAccessibilityInterfaceKeepToTheC
     EXPECT_EQ("m1\r\nm2", document.Subjects.Get(0)->Comment);
 }
 
+// A name pasted over several lines is stored, and asked about, as the one line the field shows.
+TEST_F(SubjectsAddFormTest, APastedNameAndTeacherAreStoredOnOneLine) {
+    ui().editName->setFocus();
+    user_input::Paste(*ui().editName, "Bio-X\r\nChemia\n");
+    ui().edTeacher->setFocus();
+    user_input::Paste(*ui().edTeacher, "Anna\rNowak");
+    boxes.Expect("Czy napewno chesz dodać przedmiot Bio-X Chemia  ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    ui().btnAddSubject->click();
+    ASSERT_EQ(1, document.Subjects.Count);
+    EXPECT_EQ("Bio-X Chemia ", document.Subjects.Get(0)->Name);
+    EXPECT_EQ("Anna Nowak", document.Subjects.Get(0)->Teacher);
+}
+
 TEST_F(SubjectsAddFormTest, ExitClosesWithoutAsking) {
     ui().btnExit->click();
     EXPECT_FALSE(form.isVisible());

@@ -159,7 +159,36 @@ TEST_F(MemoTest, AnEditKeepsTheStoredBreaksOutsideWhatItChanged) {
     user_input::KeyPress(memo, Qt::Key_Backspace);  // joins "x" and "y"
     EXPECT_EQ(memo.Text(), "xy\rz!");
     memo.undo();
-    EXPECT_EQ(memo.Text(), "x\r\ny\rz!");  // a break the user brings back is CR LF
+    EXPECT_EQ(memo.Text(), "x\ny\rz!");  // the break comes back as it was stored
+}
+
+// The text edit reports an input method's text, a paste of lines and Enter on an empty line as
+// changes of whole paragraphs, breaks included; only what changed takes the user's breaks.
+TEST_F(MemoTest, ChangesReportedAsWholeParagraphsKeepTheStoredBreaks) {
+    memo.SetText("ab\ncd\r" + kForeign.toStdString());
+    CaretAt(1);
+    QInputMethodEvent event;
+    event.setCommitString("x");
+    QApplication::sendEvent(&memo, &event);
+    EXPECT_EQ(memo.Text(), "axb\ncd\r" + kForeign.toStdString());
+    CaretAt(5);
+    QInputMethodEvent other;
+    other.setCommitString("y");
+    QApplication::sendEvent(&memo, &other);
+    EXPECT_EQ(memo.Text(), "axb\ncyd\r" + kForeign.toStdString());
+    memo.SetText("aq\nb");
+    QTextCursor selection = memo.textCursor();
+    selection.setPosition(0);
+    selection.setPosition(2, QTextCursor::KeepAnchor);
+    memo.setTextCursor(selection);
+    QApplication::clipboard()->setText("P\nQ");
+    memo.paste();
+    EXPECT_EQ(memo.Text(), "P\r\nQ\nb");
+    memo.SetText("a\n\n\rb");
+    CaretAt(2);
+    user_input::KeyPress(memo, Qt::Key_Return, "\r");
+    EXPECT_EQ(memo.Text(), "a\n\r\n\n\rb");
+    EXPECT_EQ(changes, 4);
 }
 
 TEST_F(MemoTest, BreaksTheUserMakesAreCrLfHoweverTheyArrive) {

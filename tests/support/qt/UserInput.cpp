@@ -1,9 +1,11 @@
 #include "tests/support/qt/UserInput.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace user_input {
@@ -49,6 +51,11 @@ void KeyRelease(QWidget& target, int key, bool autoRepeat) {
 
 void Type(QWidget& target, const QString& text) {
     for (const QChar c : text) KeyPress(target, Qt::Key_unknown, QString(c));
+}
+
+void Paste(QWidget& target, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(&target, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Activate(QWidget& window) {

@@ -16,6 +16,8 @@ void DoubleClick(QWidget& target, QPoint at);
 void KeyPress(QWidget& target, int key, const QString& text = QString());
 void KeyRelease(QWidget& target, int key, bool autoRepeat = false);
 void Type(QWidget& target, const QString& text);
+// Puts the text on the clipboard and pastes it with Ctrl+V.
+void Paste(QWidget& target, const QString& text);
 // Makes the window the active one, as a click on it does, and waits until the window system
 // has made it so (at once offscreen, a moment later on a real display).
 void Activate(QWidget& window);
