@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -36,6 +37,14 @@ QSize SettleShownSize(QWidget& window) {
     return window.frameGeometry().size();
 }
 
+void MoveFrameTo(QWidget& window, QPoint corner) {
+    window.move(corner);
+    // Once the native window exists, move() places its contents where the frame is wanted, the
+    // frame's margins being unknown until a window manager has framed it: a title bar would
+    // then sit above the corner. The native window is asked to place its frame there instead.
+    if (QWindow* native = window.windowHandle()) native->setFramePosition(corner);
+}
+
 std::vector<platform::Rect> ScreenAreas() {
     std::vector<platform::Rect> areas;
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -56,7 +65,7 @@ int ShowCentredModal(QDialog& form, QWidget& owner) {
     const QPoint centred = CentredPosition(owner.pos(), owner.frameGeometry().size(), size);
     const platform::WindowPosition kept = platform::KeptOnScreen(
         centred.x(), centred.y(), size.width(), size.height(), ScreenAreas());
-    form.move(kept.left, kept.top);
+    MoveFrameTo(form, QPoint(kept.left, kept.top));
     return form.exec();
 }
 

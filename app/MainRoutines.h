@@ -26,6 +26,9 @@ class Panel;
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
 // Gives the window now the size it will be shown at and returns that size with its frame.
 QSize SettleShownSize(QWidget& window);
+// Puts the window's frame, title bar included, with its top-left corner at `corner`, whether or
+// not the window was shown before: the corner is what pos() gives back once it is shown.
+void MoveFrameTo(QWidget& window, QPoint corner);
 // The free areas of the screens, the primary screen's first.
 std::vector<platform::Rect> ScreenAreas();
 // Places the dialog centred over the owner, every time, and wholly on a screen, and shows it
