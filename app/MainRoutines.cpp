@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -154,6 +155,23 @@ void SetElidedText(QLabel& label, const std::string& text, int width) {
     label.setText(shown);
     label.setToolTip(shown == whole ? QString() : whole);
     label.setAccessibleName(shown == whole ? QString() : whole);
+}
+
+void SetNumberBeforeBar(QLabel& label, QWidget& bar, const std::string& number) {
+    label.ensurePolished();
+    const int gap = bar.x() - (label.x() + label.width());
+    const int rowRight = bar.x() + bar.width();
+    const QMargins margins = label.contentsMargins();
+    // Measured unrounded: a width rounded down would have the number cut short after all.
+    const int needed =
+        static_cast<int>(std::ceil(
+            QFontMetricsF(label.font()).horizontalAdvance(QString::fromStdString(number)))) +
+        margins.left() + margins.right();
+    const int widest = std::max(label.minimumWidth(), (rowRight - gap - label.x()) / 2);
+    label.resize(std::clamp(needed, label.minimumWidth(), widest), label.height());
+    SetElidedText(label, number, label.contentsRect().width());
+    const int barLeft = label.x() + label.width() + gap;
+    bar.setGeometry(barLeft, bar.y(), rowRight - barLeft, bar.height());
 }
 
 int MemoWidthFor(QPlainTextEdit& memo, const QString& line) {
