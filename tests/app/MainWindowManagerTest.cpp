@@ -49,7 +49,10 @@ class MainWindowUnderWindowManager : public ::testing::Test {
     Corner StartAndClose() {
         testing_support::ChildProcess run;
         std::string why;
-        if (!run.Start({program}, {"DISPLAY=" + desktop.Display(), "QT_QPA_PLATFORM=xcb"}, why)) {
+        const std::vector<std::string> environment = {
+            "DISPLAY=" + desktop.Display(), "QT_QPA_PLATFORM=xcb",
+            std::string("LSAN_OPTIONS=print_suppressions=0:suppressions=") + QV_LSAN_SUPPRESSIONS};
+        if (!run.Start({program}, environment, why)) {
             ADD_FAILURE() << why;
             return {};
         }
