@@ -26,7 +26,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     QPalette colors = ui->memoLicense->palette();
     colors.setColor(QPalette::Base, colors.color(QPalette::Button));
     ui->memoLicense->setPalette(colors);
-    // Wide enough for its longest line in any font: the licence reads without scrolling across.
+    // Wide enough for its longest line in any font, so that its lines read as written; a line
+    // the width cannot hold after all wraps, as the licence never scrolls across.
     const QStringList lines = ui->memoLicense->toPlainText().split('\n');
     ui->memoLicense->ensurePolished();
     const QFontMetrics metrics = ui->memoLicense->fontMetrics();

@@ -8,6 +8,12 @@
 #include "core/DataFile.h"
 #include "ui_FinalMarksEditorForm.h"
 
+namespace {
+
+constexpr int kRowsShownWhole = 10;
+
+}  // namespace
+
 TFinalMarksEditorForm::TFinalMarksEditorForm(TDataFile& dataFile, TMainServices& main,
                                              TAddMarkForm& keypad, QWidget* parent)
     : QDialog(parent),
@@ -39,6 +45,8 @@ void TFinalMarksEditorForm::InitGrid() {
     // The subject column takes what the mark column leaves.
     grid.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid.horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Ten subjects show whole, the window growing for them where its layout is smaller.
+    grid.setMinimumHeight(grid.HeightForRows(kRowsShownWhole));
 }
 
 void TFinalMarksEditorForm::showEvent(QShowEvent* event) {

@@ -174,13 +174,13 @@ int TMainForm::LoadSettings(const std::string& path) {
                                      style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const platform::WindowPosition start = platform::StartPosition(
         Options.Left, Options.Top, shown.width(), shown.height(), titleHeight, ScreenAreas());
-    move(start.left, start.top);
+    MoveFrameTo(*this, QPoint(start.left, start.top));
     return 0;
 }
 
 void TMainForm::CentreOnScreen() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(CentredPosition(screen.topLeft(), screen.size(), SettleShownSize(*this)));
+    MoveFrameTo(*this, CentredPosition(screen.topLeft(), screen.size(), SettleShownSize(*this)));
 }
 
 int TMainForm::SaveSettings(const std::string& path) {

@@ -68,7 +68,7 @@ void TMainForm::cbSubjectChange() {
     if (index < 0) {
         ui->cbSubject->SetText("");
         ui->edMarks->SetText("");
-        ui->lblSubjectAverage->clear();
+        SetNumberBeforeBar(*ui->lblSubjectAverage, *ui->SubAvBar, "");
         ui->lblFinalMark->clear();
         ui->lblDodatkowy->hide();
         ui->SubAvBarFill->hide();
@@ -82,7 +82,7 @@ void TMainForm::cbSubjectChange() {
     // A line longer than the edit opens on its first marks, not scrolled to its last.
     ui->edMarks->setCursorPosition(0);
     const double average = TruncTo3Decimals(subject.Average(DataFile.Settings.MarksValues));
-    ui->lblSubjectAverage->setText(QString::fromStdString(platform::FloatToStr(average)));
+    SetNumberBeforeBar(*ui->lblSubjectAverage, *ui->SubAvBar, platform::FloatToStr(average));
     ui->lblFinalMark->setText(QString::fromStdString(
         subject.FinalMark == kNoFinalMark ? "brak" : MarkSymbol(subject.FinalMark)));
     ui->lblDodatkowy->setVisible(subject.InAverage != 1);
@@ -97,9 +97,10 @@ void TMainForm::RefreshAverages() {
     const double all = TruncTo3Decimals(DataFile.Subjects.MarksAverage(settings.MarksValues, 1));
     const double finals =
         TruncTo3Decimals(DataFile.Subjects.FinalMarksAverage(settings.MarksValues, 0));
-    ui->lblGeneralAverage->setText(QString::fromStdString(platform::FloatToStr(general)));
-    ui->lblAllSubjectsAverage->setText(QString::fromStdString(platform::FloatToStr(all)));
-    ui->lblFinalMarksAverage->setText(QString::fromStdString(platform::FloatToStr(finals)));
+    SetNumberBeforeBar(*ui->lblGeneralAverage, *ui->GenAvBar, platform::FloatToStr(general));
+    SetNumberBeforeBar(*ui->lblAllSubjectsAverage, *ui->AllSubAvBar, platform::FloatToStr(all));
+    SetNumberBeforeBar(*ui->lblFinalMarksAverage, *ui->FinalMarksAvBar,
+                       platform::FloatToStr(finals));
 
     const double top = settings.MarksValues[kMarkSix];
     const double threshold = settings.AlarmThreshold;

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,6 +39,14 @@ QSize SettleShownSize(QWidget& window) {
     return window.frameGeometry().size();
 }
 
+void MoveFrameTo(QWidget& window, QPoint corner) {
+    window.move(corner);
+    // Once the native window exists, move() places its contents where the frame is wanted, the
+    // frame's margins being unknown until a window manager has framed it: a title bar would
+    // then sit above the corner. The native window is asked to place its frame there instead.
+    if (QWindow* native = window.windowHandle()) native->setFramePosition(corner);
+}
+
 std::vector<platform::Rect> ScreenAreas() {
     std::vector<platform::Rect> areas;
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -57,7 +67,7 @@ int ShowCentredModal(QDialog& form, QWidget& owner) {
     const QPoint centred = CentredPosition(owner.pos(), owner.frameGeometry().size(), size);
     const platform::WindowPosition kept = platform::KeptOnScreen(
         centred.x(), centred.y(), size.width(), size.height(), ScreenAreas());
-    form.move(kept.left, kept.top);
+    MoveFrameTo(form, QPoint(kept.left, kept.top));
     return platform::ShowModal(form);
 }
 
@@ -146,6 +156,23 @@ void SetElidedText(QLabel& label, const std::string& text, int width) {
     label.setText(shown);
     label.setToolTip(shown == whole ? QString() : whole);
     label.setAccessibleName(shown == whole ? QString() : whole);
+}
+
+void SetNumberBeforeBar(QLabel& label, QWidget& bar, const std::string& number) {
+    label.ensurePolished();
+    const int gap = bar.x() - (label.x() + label.width());
+    const int rowRight = bar.x() + bar.width();
+    const QMargins margins = label.contentsMargins();
+    // Measured unrounded: a width rounded down would have the number cut short after all.
+    const int needed =
+        static_cast<int>(std::ceil(
+            QFontMetricsF(label.font()).horizontalAdvance(QString::fromStdString(number)))) +
+        margins.left() + margins.right();
+    const int widest = std::max(label.minimumWidth(), (rowRight - gap - label.x()) / 2);
+    label.resize(std::clamp(needed, label.minimumWidth(), widest), label.height());
+    SetElidedText(label, number, label.contentsRect().width());
+    const int barLeft = label.x() + label.width() + gap;
+    bar.setGeometry(barLeft, bar.y(), rowRight - barLeft, bar.height());
 }
 
 int MemoWidthFor(QPlainTextEdit& memo, const QString& line) {

@@ -26,6 +26,9 @@ class Panel;
 QPoint CentredPosition(QPoint ownerPos, QSize ownerSize, QSize dialogSize);
 // Gives the window now the size it will be shown at and returns that size with its frame.
 QSize SettleShownSize(QWidget& window);
+// Puts the window's frame, title bar included, with its top-left corner at `corner`, whether or
+// not the window was shown before: the corner is what pos() gives back once it is shown.
+void MoveFrameTo(QWidget& window, QPoint corner);
 // The free areas of the screens, the primary screen's first.
 std::vector<platform::Rect> ScreenAreas();
 // Places the dialog centred over the owner, every time, and wholly on a screen, and shows it
@@ -61,6 +64,12 @@ void SetBarWithMarker(double value, double top, QWidget& container, platform::Pa
 void SetElidedText(QLabel& label, const std::string& text);
 // The same within `width` pixels, whatever the label's width; it then keeps its own.
 void SetElidedText(QLabel& label, const std::string& text, int width);
+// Shows a number in the label that stands before its bar on one row: the label widens into
+// the bar's room as far as the number needs, never narrower than its minimum width nor wider
+// than half the room the two share, and past that shows the number cut short with an ellipsis
+// (the whole number is then its hint and its name for screen readers). The bar keeps its right
+// end and its distance from the label.
+void SetNumberBeforeBar(QLabel& label, QWidget& bar, const std::string& number);
 // Runs the layouts from the widget's window down to the widget's parent, which a hidden window
 // has not run yet, so that the widget stands where and as large as it will be shown.
 void ActivateLayouts(QWidget& widget);

@@ -78,7 +78,8 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
                bool owned = true);
 
 // An open or save dialog: its filter ("Opis|*.ext"), default extension (".ext"), whether it
-// asks before replacing a file, the path chosen last and the folder it opens in.
+// asks before replacing a file, the path chosen last and the folder it opens in. Each run
+// offers again the name of the file chosen last, for as long as the dialog lives.
 class FileDialog {
   public:
     FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt,

@@ -2,6 +2,7 @@
 
 #include "core/Strings.h"
 #include "platform/ByteStream.h"
+#include "platform/FileStart.h"
 #include "platform/Files.h"
 
 void TLessonPlanHTMLOptions::SetWidthBox(WidthBox box, bool checked) {
@@ -134,8 +135,10 @@ void ApplyLessonPlanHTMLSettings(std::span<const std::uint8_t> bytes,
 }
 
 std::int32_t LoadLessonPlanHTMLSettings(const std::string& path, TLessonPlanHTMLOptions& options) {
+    // Its two texts may be of any length: the file is read as far as any file of the program's
+    // may reach, and a larger one is taken as ending there.
     std::vector<std::uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return -1;
+    if (!platform::ReadFileStart(path, platform::kLargestReadableFile, bytes)) return -1;
     ApplyLessonPlanHTMLSettings(bytes, options);
     return 0;
 }

@@ -3,9 +3,14 @@
 #include <functional>
 
 #include "platform/ByteStream.h"
+#include "platform/FileStart.h"
 #include "platform/Files.h"
 
 namespace {
+
+// The bytes each file holds; a larger file is read for these only, however large it is.
+constexpr std::size_t kReportTXTSettingsSize = kContentBoxes;
+constexpr std::size_t kReportHTMLSettingsSize = kContentBoxes + 1 + 6 * sizeof(TColor);
 
 void WriteContent(platform::ByteWriter& out, const TReportContent& content) {
     for (int i = 0; i < kContentBoxes; ++i)
@@ -75,14 +80,14 @@ void ApplyReportTXTSettings(std::span<const std::uint8_t> bytes, TReportContent&
 
 std::int32_t LoadReportHTMLSettings(const std::string& path, TReportHTMLOptions& options) {
     std::vector<std::uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return -1;
+    if (!platform::ReadFileStart(path, kReportHTMLSettingsSize, bytes)) return -1;
     ApplyReportHTMLSettings(bytes, options);
     return 0;
 }
 
 std::int32_t LoadReportTXTSettings(const std::string& path, TReportContent& content) {
     std::vector<std::uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return -1;
+    if (!platform::ReadFileStart(path, kReportTXTSettingsSize, bytes)) return -1;
     ApplyReportTXTSettings(bytes, content);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "reports/ReportValues.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "platform/Cp1250.h"
 #include "platform/Numbers.h"
@@ -60,7 +61,11 @@ TSubjectsSummary SummarizeSubjects(TDataFile& document) {
     TSubjectsList& subjects = document.Subjects;
     for (std::int32_t i = 0; i < subjects.Count; ++i) {
         TSubject& subject = *subjects.Get(i);
-        if (subject.Average(document.Settings.MarksValues) <= document.Settings.AlarmThreshold)
+        // Compared as the page prints it: a NaN average (a hand-made file's NaN mark value) as
+        // its printed 0. "Not above" the threshold, as a NaN threshold has nothing above it.
+        double average = subject.Average(document.Settings.MarksValues);
+        if (std::isnan(average)) average = 0.0;
+        if (!(average > document.Settings.AlarmThreshold))
             summary.EndangeredList.push_back(subject.Name);
         if (subject.InAverage == 1) {
             ++summary.CompulsoryCount;

@@ -35,7 +35,8 @@ struct TSubjectsSummary {
     std::int32_t ExtraCount = 0;
     // Names of the subjects outside the general average.
     std::vector<std::string> ExtraSubjectsList;
-    // Names of the subjects whose full (untruncated) average is not above the alarm threshold.
+    // Names of the subjects whose full (untruncated) average is not above the alarm threshold;
+    // a NaN average counts as the 0 printed for it, and under a NaN threshold every subject is.
     std::vector<std::string> EndangeredList;
 };
 TSubjectsSummary SummarizeSubjects(TDataFile& document);

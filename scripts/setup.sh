@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core openbox libxcb1-dev
   locales
   chromium
 )

@@ -120,6 +120,9 @@ std::optional<std::string> QtFileDialogService::Run(const FileDialog& dialog) {
     box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.AsksBeforeReplacing());
     box.setNameFilter(QString::fromStdString(QtNameFilters(dialog.Filter())));
     if (!dialog.Folder().empty()) box.setDirectory(QString::fromStdString(dialog.Folder()));
+    // The name chosen last is offered again, in the folder the dialog opens in.
+    if (!dialog.FileName().empty())
+        box.selectFile(QFileInfo(QString::fromStdString(dialog.FileName())).fileName());
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
 
     const std::string chosen = box.selectedFiles().constFirst().toStdString();

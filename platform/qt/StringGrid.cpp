@@ -60,6 +60,13 @@ void StringGrid::SetFixedRows(int count) {
     fixedRows_ = fixed;
 }
 
+int StringGrid::HeightForRows(int rows) const {
+    ensurePolished();
+    // The fixed row is the header, which the table keeps above the rows at its size hint.
+    const int header = fixedRows_ == 1 ? horizontalHeader()->sizeHint().height() : 0;
+    return 2 * frameWidth() + header + rows * verticalHeader()->defaultSectionSize();
+}
+
 QString StringGrid::HeaderText(int col) const {
     const QTableWidgetItem* header = horizontalHeaderItem(col);
     return header ? header->text() : QString();

@@ -25,6 +25,9 @@ class StringGrid : public QTableWidget {
     int RowCount() const { return rowCount() + fixedRows_; }
     // 0 or 1: the grid shows at most one fixed row. Row 0 keeps its texts either way.
     void SetFixedRows(int count);
+    // The height at which the grid shows so many rows whole under its fixed row, in its own
+    // font, without scrolling.
+    int HeightForRows(int rows) const;
     // A cell outside the grid reads as empty; setting one does nothing.
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -43,6 +44,22 @@ TEST(AboutFormTest, ShowsTheProgramAndItsLicence) {
     EXPECT_TRUE(licence.contains("GNU General Public License"));
     EXPECT_TRUE(licence.contains("LICENSE"));
     EXPECT_EQ("Zamknij okno", form.Ui().btnClose->text().toStdString());
+}
+
+TEST(AboutFormTest, TheLicenceWrapsAndNeverScrollsAcross) {
+    TAboutForm form;
+    form.show();
+    QCoreApplication::processEvents();
+    platform::Memo& licence = *form.Ui().memoLicense;
+    EXPECT_EQ(QPlainTextEdit::WidgetWidth, licence.lineWrapMode());
+    EXPECT_FALSE(licence.horizontalScrollBar()->isVisible());
+    EXPECT_EQ(0, licence.horizontalScrollBar()->maximum());
+
+    // Narrower than its longest line, it wraps that line instead.
+    licence.setFixedWidth(licence.width() / 2);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(licence.horizontalScrollBar()->isVisible());
+    EXPECT_EQ(0, licence.horizontalScrollBar()->maximum());
 }
 
 TEST(AboutFormTest, TheContactLineOpensAMailToTheProgramsAddress) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/AddMarkForm.h"
@@ -73,6 +75,18 @@ TEST_F(FinalMarksEditorFormTest, ListsEverySubjectWithItsFinalMark) {
     ClickCell(grid(), 0, 1);
     EXPECT_EQ("Polski", ui().edName->Caption());
     EXPECT_EQ("5", ui().edMark->Caption());
+}
+
+TEST_F(FinalMarksEditorFormTest, TenSubjectsShowWholeUnderTheHeaderWithoutScrolling) {
+    for (int i = 1; i <= 10; ++i)
+        testing_support::AddSubject(document, "Przedmiot " + std::to_string(i), {}, 1, 12);
+    editor.show();
+    QCoreApplication::processEvents();
+    const QWidget& rows = *grid().viewport();
+    EXPECT_TRUE(grid().horizontalHeader()->isVisible());
+    EXPECT_GE(grid().horizontalHeader()->height(), grid().horizontalHeader()->sizeHint().height());
+    EXPECT_LE(grid().rowViewportPosition(9) + grid().rowHeight(9), rows.height());
+    EXPECT_FALSE(grid().verticalScrollBar()->isVisible());
 }
 
 TEST_F(FinalMarksEditorFormTest, AnEmptyDocumentHasOneEmptyRowAndNothingToStore) {

@@ -26,7 +26,54 @@ int RightEdge(const QWidget& widget) {
     return widget.x() + widget.width();
 }
 
+// A number label before its bar shows its whole number, or the number cut short with an
+// ellipsis and whole in its hint and name, within its own width and left of its bar, and the
+// bar keeps its right end.
+void ExpectWholeOrElided(const QLabel& label, const QWidget& bar, int barRight,
+                         const QString& number) {
+    const QString shown = label.text();
+    const QChar ellipsis(0x2026);
+    if (shown != number) {
+        EXPECT_TRUE(shown.endsWith(ellipsis)) << shown.toStdString();
+        EXPECT_TRUE(number.startsWith(shown.chopped(1))) << shown.toStdString();
+        EXPECT_EQ(number, label.toolTip());
+        EXPECT_EQ(number, label.accessibleName());
+    }
+    EXPECT_LE(label.fontMetrics().horizontalAdvance(shown), label.contentsRect().width())
+        << shown.toStdString() << " in " << label.objectName().toStdString();
+    EXPECT_LE(RightEdge(label), bar.x()) << label.objectName().toStdString();
+    EXPECT_EQ(barRight, RightEdge(bar)) << bar.objectName().toStdString();
+}
+
 }  // namespace
+
+TEST_F(MainWindowTest, AnAverageLabelShowsItsWholeNumberOrElidesIt) {
+    TMainForm& form = Open();
+    form.show();
+    const std::vector<std::pair<QLabel*, QWidget*>> rows = {
+        {ui().lblSubjectAverage, ui().SubAvBar},
+        {ui().lblGeneralAverage, ui().GenAvBar},
+        {ui().lblAllSubjectsAverage, ui().AllSubAvBar},
+        {ui().lblFinalMarksAverage, ui().FinalMarksAvBar}};
+    std::vector<int> barRights;
+    for (const auto& [label, bar] : rows) barRights.push_back(RightEdge(*bar));
+
+    AddSubject(form.DataFile, "A", {12}, 1, 12);  // one "5", final mark "5"
+    const std::pair<double, const char*> averages[] = {
+        {1073743.8245, "1073743,824"},
+        {1.23456789012345e300, "1,23456789012345E300"},
+        {4.5, "4,5"}};
+    for (const auto& [value, number] : averages) {
+        form.DataFile.Settings.MarksValues[12] = value;
+        form.RefreshSubjectsList();
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            ExpectWholeOrElided(*rows[i].first, *rows[i].second, barRights[i], number);
+    }
+    // An ordinary average stands where the layout has it.
+    EXPECT_EQ("4,5", ui().lblGeneralAverage->text().toStdString());
+    EXPECT_EQ(ui().lblGeneralAverage->minimumWidth(), ui().lblGeneralAverage->width());
+    EXPECT_EQ("", ui().lblGeneralAverage->toolTip().toStdString());
+}
 
 TEST_F(MainWindowTest, TheSubjectBrowserShowsMarksAverageAndAMarkedBar) {
     TMainForm& form = Open();

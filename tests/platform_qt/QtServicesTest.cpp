@@ -191,6 +191,35 @@ TEST(QtFileDialogService, SaveStartsInTheLastFolderAndAddsTheExtension) {
     EXPECT_TRUE(QString::fromStdString(*chosen).endsWith("/raport.htm"));
 }
 
+TEST(QtFileDialogService, EachRunOffersTheNameChosenLast) {
+    QTemporaryDir folder;
+    QTemporaryDir failed;
+    FileDialog dialog(FileDialogKind::Save, "Dokument HTML|*.htm", ".htm");
+    WhenOpen<QFileDialog>([](QFileDialog& box) {
+        EXPECT_EQ("", box.findChild<QLineEdit*>("fileNameEdit")->text().toStdString());
+        box.reject();
+    });
+    EXPECT_FALSE(QtFileDialogService().Run(dialog).has_value());
+
+    dialog.SetFileName(folder.filePath("raport klasy.htm").toStdString());
+    dialog.RememberFolder();
+    // Chosen last where the save failed: the name is offered again, in the folder that worked.
+    dialog.SetFileName(failed.filePath("wrzesień.htm").toStdString());
+    WhenOpen<QFileDialog>([&folder](QFileDialog& box) {
+        EXPECT_EQ(QDir(box.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        const QString offered = box.findChild<QLineEdit*>("fileNameEdit")->text();
+        EXPECT_EQ("wrzesień.htm", offered.toStdString());
+        // Taken as offered; with no name offered there is nothing to take.
+        if (offered.isEmpty())
+            box.reject();
+        else
+            static_cast<QDialog&>(box).accept();
+    });
+    const auto chosen = QtFileDialogService().Run(dialog);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(folder.filePath("wrzesień.htm").toStdString(), *chosen);
+}
+
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

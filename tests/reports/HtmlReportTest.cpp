@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -227,6 +228,74 @@ TEST(HtmlReportTest, EveryBlockWithEveryBoxOn) {
     Append(expected, kEnd);
 
     EXPECT_EQ(WriteHtmlReport(document, AllOn()), Page(expected));
+}
+
+// The page of a document whose first subject's marks have a NaN value (a hand-made file) and
+// whose threshold is `threshold`, without the pupil block, the teacher and the note.
+std::string NaNPage(double threshold) {
+    ReportDocument document;
+    document.Settings.MarksValues[k4] = std::nan("");
+    document.Settings.AlarmThreshold = threshold;
+    AddSubject(document, "Historia", {k4}, 1, k4);
+    AddSubject(document, "Biologia", {k5}, 0);
+    TReportHTMLOptions options;
+    options.Content.SetChecked(B::StudentData, false);
+    options.Content.Click(B::Menaces);
+    return WriteHtmlReport(document, options);
+}
+
+Lines NaNPageLines(const Lines& endangered) {
+    Lines expected = Head(true);
+    Append(expected, {"<table class=\"naglowek\" width=\"70%\"align=\"center\">", "<tr>",
+                      "     <td>Przedmioty</td>", "</tr>", "</table>", "", "<br>", "<br>", ""});
+    const std::string subjectTable = "<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">";
+    const std::string nameCell = "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">";
+    const std::string markCell = "<td class=\"przedmiot_wartosc_ocena\">";
+    const std::string valueCell = "<td class=\"przedmiot_wartosc\">";
+    Append(expected, {subjectTable, "<tr>", nameCell + "Historia</td>", "</tr>"});
+    Append(expected, SubjectRow("Ocena końcowa:", markCell + "dobry</td>"));
+    Append(expected, SubjectRow("Oceny:", valueCell + "4</td>"));
+    Append(expected, SubjectRow("Średnia:", markCell + "0</td>"));
+    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot obowiązkowy.</td>"));
+    Append(expected, {"</table>", ""});
+    Append(expected, {subjectTable, "<tr>", nameCell + "Biologia</td>", "</tr>"});
+    Append(expected, SubjectRow("Ocena końcowa:", markCell + "nie wystawiona</td>"));
+    Append(expected, SubjectRow("Oceny:", valueCell + "5</td>"));
+    Append(expected, SubjectRow("Średnia:", markCell + "5</td>"));
+    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot dodatkowy.</td>"));
+    Append(expected, {"</table>", "", "<br>", "<br>", "<br>"});
+
+    Append(expected, {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">", "<tr>",
+                      "     <td>Podsumowanie</td>", "</tr>", "</table>", "",
+                      "<h1 align=\"center\">Przedmiotów obowiązkowych: 1, Dodatkowych: 1</h1>", "",
+                      "<br>", "<br>"});
+    const std::string table = "<table border=\"0\" cellspacing=\"0\" cellpadding=\"0\">";
+    Append(expected, {"<h1>Statystyka ocen:</h1>", table});
+    Append(expected, SummaryRow("155px", "Celujących:", "0"));
+    Append(expected, SummaryRow("155px", "Bardzo dobrych:", "1"));
+    Append(expected, SummaryRow("155px", "Dobrych:", "1"));
+    Append(expected, SummaryRow("155px", "Dostatecznych:", "0"));
+    Append(expected, SummaryRow("155px", "Dopuszczających:", "0"));
+    Append(expected, SummaryRow("155px", "Niedostatecznych:", "0"));
+    Append(expected, SummaryRow("155px", "Wszystkich:", "2"));
+    Append(expected, {"</table>", "<h1>Średnia:</h1>", table});
+    Append(expected, SummaryRow("300px", "Z ocen końcowych:", "0"));
+    Append(expected, SummaryRow("300px", "Z ocen końcowych z wszystkich przedmiotów:", "0"));
+    Append(expected, SummaryRow("300px", "Z ocen z przedmiotów obowiązkowych:", "0"));
+    Append(expected, SummaryRow("300px", "Z ocen z wszystkich przedmiotów:", "0"));
+    Append(expected, {"</table>", "<h1>Zagrożenia z przedmiotów:</h1>", "<ul>"});
+    Append(expected, endangered);
+    Append(expected, {"</ul>"});
+    Append(expected, kEnd);
+    return expected;
+}
+
+TEST(HtmlReportTest, ANaNMarkValuePrintsTheAverage0AndListsTheSubjectAsEndangered) {
+    EXPECT_EQ(NaNPage(2.0), Page(NaNPageLines({"<li>Historia"})));
+}
+
+TEST(HtmlReportTest, UnderANaNThresholdEverySubjectIsEndangered) {
+    EXPECT_EQ(NaNPage(std::nan("")), Page(NaNPageLines({"<li>Historia", "<li>Biologia"})));
 }
 
 TEST(HtmlReportTest, TheDefaultsLeaveOutTeacherNoteAndTheTwoLists) {

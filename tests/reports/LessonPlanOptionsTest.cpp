@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
+#include "platform/Files.h"
 #include "reports/LessonPlanOptions.h"
 #include "tests/core/ByteBuilder.h"
 #include "tests/support/Environment.h"
@@ -136,6 +138,30 @@ TEST(LessonPlanSettingsTest, SavedOptionsLoadBackWhole) {
     EXPECT_EQ(LoadLessonPlanHTMLSettings(dir.File("none.dat"), untouched), -1);
     EXPECT_EQ(untouched, Custom());
     EXPECT_EQ(SaveLessonPlanHTMLSettings(dir.File("no/LP_HTML.dat"), Custom()), -1);
+}
+
+TEST(LessonPlanSettingsTest, AFileOverSixtyFourMebibytesIsReadForItsFirstBytes) {
+    TempDir dir;
+    const std::string path = dir.File("LP_HTML.dat");
+    ASSERT_EQ(SaveLessonPlanHTMLSettings(path, Custom()), 0);
+    // Sparse, so it costs no disk; its bytes after the settings are zeros.
+    std::filesystem::resize_file(path, platform::kLargestReadableFile + 4096);
+    TLessonPlanHTMLOptions loaded;
+    ASSERT_EQ(LoadLessonPlanHTMLSettings(path, loaded), 0);
+    EXPECT_EQ(loaded, Custom());
+
+    // A text the file holds but that reaches past what is read is taken as the file ending
+    // inside it: what comes before it is set, what comes after keeps its value.
+    Bytes bytes = LessonPlanHTMLSettingsBytes(Custom());
+    const std::size_t hoursText = 29 + 4 + Custom().HoursTitle.size();
+    bytes.resize(hoursText);
+    bytes.insert(bytes.end(), {0x00, 0x00, 0x00, 0x04});  // a count of 64 MiB
+    testing_support::WriteBytes(path, bytes);
+    std::filesystem::resize_file(path, hoursText + 4 + platform::kLargestReadableFile + 20);
+    loaded = TLessonPlanHTMLOptions{};
+    ASSERT_EQ(LoadLessonPlanHTMLSettings(path, loaded), 0);
+    EXPECT_EQ(loaded.HoursTitle, "Godziny");
+    EXPECT_EQ(loaded.BorderColor, TLessonPlanHTMLOptions{}.BorderColor);
 }
 
 TEST(LessonPlanSettingsTest, StoredValuesOutOfRangeAreClamped) {

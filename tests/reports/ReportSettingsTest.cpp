@@ -158,6 +158,24 @@ TEST(ReportHTMLSettingsTest, AMissingOrUnreadableFileChangesNothing) {
     EXPECT_EQ(options, Custom());
 }
 
+// Makes the file at `path` larger than any file a whole read takes, its first bytes kept;
+// sparse, so it costs no disk.
+void MakeHuge(const std::string& path) {
+    std::filesystem::resize_file(path, platform::kLargestReadableFile + 4096);
+}
+
+TEST(ReportHTMLSettingsTest, AFileOverSixtyFourMebibytesIsReadForItsFirstFortyBytes) {
+    TempDir dir;
+    const std::string path = dir.File("RaportHTML.dat");
+    Bytes bytes = ReportHTMLSettingsBytes(Custom());
+    bytes.insert(bytes.end(), {9, 9, 9});
+    testing_support::WriteBytes(path, bytes);
+    MakeHuge(path);
+    TReportHTMLOptions options;
+    ASSERT_EQ(LoadReportHTMLSettings(path, options), 0);
+    EXPECT_EQ(options, Custom());
+}
+
 TEST(ReportHTMLSettingsTest, AFailedSaveKeepsThePreviousFile) {
     TempDir dir;
     const std::string path = dir.File("RaportHTML.dat");
@@ -220,6 +238,19 @@ TEST(ReportTXTSettingsTest, LoadsThroughTheRulesAndKeepsWhatAShortFileLacks) {
     untouched.Click(B::Desc);
     EXPECT_EQ(LoadReportTXTSettings(dir.File("none.dat"), untouched), -1);
     EXPECT_TRUE(untouched.Checked(B::Desc));
+}
+
+TEST(ReportTXTSettingsTest, AFileOverSixtyFourMebibytesIsReadForItsFirstFifteenBytes) {
+    TempDir dir;
+    const std::string path = dir.File("RaportTXT.dat");
+    TReportContent content;
+    content.Click(B::Teacher);
+    content.Click(B::Statistics);
+    ASSERT_EQ(SaveReportTXTSettings(path, content), 0);
+    MakeHuge(path);
+    TReportContent loaded;
+    ASSERT_EQ(LoadReportTXTSettings(path, loaded), 0);
+    EXPECT_EQ(loaded, content);
 }
 
 TEST(ReportSettingsPathTest, FilesLiveInTheProgramsFolder) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 
 #include "reports/PageText.h"
 #include "reports/ReportValues.h"
@@ -94,6 +95,29 @@ TEST(SummaryValuesTest, TheEndangeredTestUsesTheFullAverage) {
     document.Settings.AlarmThreshold = -0.5;
     AddSubject(document, "Muzyka", {});
     EXPECT_TRUE(SummarizeSubjects(document).EndangeredList.empty());
+}
+
+TEST(SummaryValuesTest, ANaNAverageIsComparedAsThePrinted0) {
+    ReportDocument document;
+    document.Settings.MarksValues[k4] = std::nan("");  // a hand-made file's mark value
+    AddSubject(document, "Historia", {k4});
+    AddSubject(document, "Biologia", {k5});
+    EXPECT_EQ(
+        AverageText(SubjectAverageValue(*document.Subjects.Get(0), document.Settings.MarksValues)),
+        "0");
+    EXPECT_EQ(SummarizeSubjects(document).EndangeredList, (std::vector<std::string>{"Historia"}));
+    // Under a threshold below 0 the printed 0 is above it.
+    document.Settings.AlarmThreshold = -1.0;
+    EXPECT_TRUE(SummarizeSubjects(document).EndangeredList.empty());
+}
+
+TEST(SummaryValuesTest, NoAverageIsAboveANaNThreshold) {
+    ReportDocument document;
+    document.Settings.AlarmThreshold = std::nan("");
+    AddSubject(document, "Chemia", {k6});
+    AddSubject(document, "Muzyka", {}, 0);
+    EXPECT_EQ(SummarizeSubjects(document).EndangeredList,
+              (std::vector<std::string>{"Chemia", "Muzyka"}));
 }
 
 TEST(SummaryValuesTest, TheFourAveragesAreTruncated) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,82 @@ TEST(TextReportTest, AnAverageAtTheThresholdIsEndangeredOneAboveIsNot) {
     const std::string text = WriteTextReport(document, content);
     EXPECT_NE(text.find(platform::Utf8ToCp1250(" - Równo\r\n")), std::string::npos);
     EXPECT_EQ(text.find(platform::Utf8ToCp1250("Powyżej")), std::string::npos);
+}
+
+// The subjects and summary sections of a document whose first subject's marks have a NaN value
+// (a hand-made file) and whose threshold is `threshold`.
+std::string NaNReport(double threshold) {
+    ReportDocument document;
+    document.Settings.MarksValues[k4] = std::nan("");
+    document.Settings.AlarmThreshold = threshold;
+    AddSubject(document, "Historia", {k4}, 1, k4);
+    AddSubject(document, "Biologia", {k5}, 0);
+    TReportContent content;
+    content.SetChecked(B::StudentData, false);
+    content.Click(B::Menaces);
+    return WriteTextReport(document, content);
+}
+
+Lines NaNReportLines(const Lines& endangered) {
+    Lines lines = {kDouble,
+                   "Przedmioty",
+                   kDouble,
+                   "",
+                   "Historia",
+                   kSingle,
+                   "Ocena końcowa: dobry",
+                   "Oceny: 4",
+                   "Średnia: 0",
+                   "Status: Przedmiot obowiązkowy.",
+                   "",
+                   "Biologia",
+                   kSingle,
+                   "Ocena końcowa: nie wystawiona",
+                   "Oceny: 5",
+                   "Średnia: 5",
+                   "Status: Przedmiot dodatkowy.",
+                   "",
+                   "",
+                   "",
+                   kDouble,
+                   "Podsumowanie",
+                   kDouble,
+                   "",
+                   "Przedmiotów obowiązkowych: 1, Dodatkowych: 1",
+                   "",
+                   "",
+                   "Statystyka ocen",
+                   kSingle,
+                   "Celujących: 0",
+                   "Bardzo dobrych: 1",
+                   "Dobrych: 1",
+                   "Dostatecznych: 0",
+                   "Dopuszczających: 0",
+                   "Niedostatecznych: 0",
+                   "Wszystkich: 2",
+                   "",
+                   "",
+                   "Średnia",
+                   kSingle,
+                   "Z ocen końcowych: 0",
+                   "Z ocen końcowych z wszystkich przedmiotów: 0",
+                   "Z ocen z przedmiotów obowiązkowych: 0",
+                   "Z ocen z wszystkich przedmiotów: 0",
+                   "",
+                   "",
+                   "Zagrożenia z przedmiotów",
+                   kSingle};
+    lines.insert(lines.end(), endangered.begin(), endangered.end());
+    lines.insert(lines.end(), {"", ""});
+    return lines;
+}
+
+TEST(TextReportTest, ANaNMarkValuePrintsTheAverage0AndListsTheSubjectAsEndangered) {
+    EXPECT_EQ(NaNReport(2.0), Text(NaNReportLines({" - Historia"})));
+}
+
+TEST(TextReportTest, UnderANaNThresholdEverySubjectIsEndangered) {
+    EXPECT_EQ(NaNReport(std::nan("")), Text(NaNReportLines({" - Historia", " - Biologia"})));
 }
 
 TEST(TextReportTest, TextsAreNotEscapedAndANotesCrLfIsOneBreak) {
