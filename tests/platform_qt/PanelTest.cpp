@@ -7,6 +7,7 @@
 
 #include "platform/qt/Panel.h"
 #include "platform/qt/QtColor.h"
+#include "tests/support/qt/AccessibleActions.h"
 #include "tests/support/qt/UserInput.h"
 
 namespace platform {
@@ -141,8 +142,7 @@ TEST(Panel, APressThroughTheAccessibilityInterfaceLeavesTheFocusOnIt) {
     window.show();
     user_input::Activate(window);
     list->setFocus(Qt::MouseFocusReason);
-    QAccessible::queryAccessibleInterface(swatch)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    accessible_actions::Press(*swatch);
     EXPECT_EQ(swatch, focusedOnPress);
     EXPECT_EQ(swatch, window.focusWidget());
 }
