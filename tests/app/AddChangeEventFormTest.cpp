@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -87,9 +86,7 @@ TEST_F(AddChangeEventFormTest, ADateTypedIntoThePopUpCalendarAddsNothingInYearOn
     const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
         platform::DatePicker& picker = *dialog.Ui().DatePicker;
         user_input::Activate(dialog);
-        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
-        ASSERT_TRUE(picker.calendarWidget()->isVisible());
-        QWidget* focused = QApplication::focusWidget();
+        QWidget* focused = user_input::DropDownCalendar(picker);
         ASSERT_NE(nullptr, focused);
         QTest::keyClicks(focused, "15012027");
         QTest::keyClick(focused, Qt::Key_Return);
