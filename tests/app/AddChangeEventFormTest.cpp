@@ -40,6 +40,14 @@ class AddChangeEventFormTest : public ::testing::Test {
             [&] { result = form.ExecuteChange(event); }, handle);
         return result;
     }
+    // Changes the event with "!" typed at the end of its description, and "OK".
+    bool ChangeTheDescriptionsEnd(TClEvent* event) {
+        return Change(event, [](TAddChangeEventForm& dialog) {
+            dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
+            user_input::Type(*dialog.Ui().memoDesc, "!");
+            dialog.Ui().btnOK->click();
+        });
+    }
     TClDay* Day(int year, int month, int day) {
         std::int32_t index = 0;
         TClYear* y = document.Calendar.Find(year, &index);
@@ -217,12 +225,7 @@ TEST_F(AddChangeEventFormTest, APastedCategoryIsStoredOnOneLine) {
 TEST_F(AddChangeEventFormTest, AChangeOfTheDescriptionKeepsTheStoredBreaksOfTheOtherFields) {
     TClEvent* event = testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat\r\n2",
                                                 "Praca\nklasowa", "Opis");
-    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
-        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
-        user_input::Type(*dialog.Ui().memoDesc, "!");
-        dialog.Ui().btnOK->click();
-    });
-    ASSERT_TRUE(changed);
+    ASSERT_TRUE(ChangeTheDescriptionsEnd(event));
     EXPECT_EQ("Opis!", event->Description);
     EXPECT_EQ("Temat\r\n2", event->Subject);
     EXPECT_EQ("Praca\nklasowa", event->Category);
@@ -379,12 +382,7 @@ TEST_F(AddChangeEventFormTest, LongSubjectAndCategorySurviveAChangeOfTheDescript
     const std::string category(35000, 'K');
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, subject, category, "Opis");
-    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
-        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
-        user_input::Type(*dialog.Ui().memoDesc, "!");
-        dialog.Ui().btnOK->click();
-    });
-    ASSERT_TRUE(changed);
+    ASSERT_TRUE(ChangeTheDescriptionsEnd(event));
     EXPECT_EQ("Opis!", event->Description);
     EXPECT_EQ(event->Subject.size(), subject.size());
     EXPECT_TRUE(event->Subject == subject);
