@@ -1,11 +1,8 @@
 #include "platform/qt/CheckListBoxAccessible.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QPointer>
 #include <algorithm>
-#include <map>
 
+#include "platform/qt/AccessibleItems.h"
 #include "platform/qt/CheckListBox.h"
 
 namespace platform {
@@ -17,73 +14,19 @@ bool IsItem(const CheckListBox& list, int row) {
 
 // One item of the list. It stands for a row, not for the item there: the list drops its items'
 // interfaces whenever rows come or go.
-class AccessibleCheckListItem : public QAccessibleInterface,
-                                public QAccessibleTableCellInterface,
-                                public QAccessibleActionInterface {
+class AccessibleCheckListItem : public AccessibleViewItem {
   public:
-    AccessibleCheckListItem(CheckListBox& list, int row) : list_(&list), row_(row) {}
+    AccessibleCheckListItem(CheckListBox& list, int row) : AccessibleViewItem(list, row, 0) {}
 
-    bool isValid() const override { return list_ && IsItem(*list_, row_); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        QAccessibleInterface* list = List();
-        return list == nullptr ? nullptr : list->window();
-    }
-    QAccessibleInterface* parent() const override { return List(); }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
+    bool isValid() const override { return List() && IsItem(*List(), rowIndex()); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name || !isValid()) return {};
-        return list_->item(row_)->text();
-    }
-    // The items are the list's own; nothing is typed into them.
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
-
-    QRect rect() const override {
-        if (!isValid()) return {};
-        const QRect item = list_->visualItemRect(list_->item(row_));
-        return QRect(list_->viewport()->mapToGlobal(item.topLeft()), item.size());
+        return List()->item(rowIndex())->text();
     }
 
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.focusable = true;
-        state.selected = isSelected();
-        state.focused = list_->currentRow() == row_ && list_->hasFocus();
-        state.checkable = true;
-        state.checked = list_->IsChecked(row_);
-        state.disabled = !list_->isEnabled();
-        state.offscreen =
-            !list_->viewport()->rect().intersects(list_->visualItemRect(list_->item(row_)));
-        return state;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableCellInterface)
-            return static_cast<QAccessibleTableCellInterface*>(this);
-        if (type == QAccessible::ActionInterface)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
-    }
-
-    bool isSelected() const override { return isValid() && list_->item(row_)->isSelected(); }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return 0; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return List(); }
+    bool isSelected() const override { return isValid() && List()->item(rowIndex())->isSelected(); }
 
     // "Toggle" ticks or unticks the item; "SetFocus" makes it the current one.
     QStringList actionNames() const override { return {toggleAction(), setFocusAction()}; }
@@ -92,60 +35,42 @@ class AccessibleCheckListItem : public QAccessibleInterface,
         return {};
     }
     void doAction(const QString& action) override {
-        if (!isValid() || !list_->isEnabled()) return;
+        if (!isValid() || !List()->isEnabled()) return;
         if (action == toggleAction()) {
-            list_->SetChecked(row_, !list_->IsChecked(row_));
+            List()->SetChecked(rowIndex(), !List()->IsChecked(rowIndex()));
         } else if (action == setFocusAction()) {
-            list_->setFocus(Qt::OtherFocusReason);
-            list_->setCurrentRow(row_);
+            List()->setFocus(Qt::OtherFocusReason);
+            List()->setCurrentRow(rowIndex());
         }
     }
 
-  private:
-    QAccessibleInterface* List() const {
-        return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
+  protected:
+    QRect ViewportRect() const override { return List()->visualItemRect(List()->item(rowIndex())); }
+    void AddOwnState(QAccessible::State& state) const override {
+        state.focused = List()->currentRow() == rowIndex() && List()->hasFocus();
+        state.checkable = true;
+        state.checked = List()->IsChecked(rowIndex());
     }
 
-    QPointer<CheckListBox> list_;
-    int row_;
+  private:
+    CheckListBox* List() const { return static_cast<CheckListBox*>(View()); }
 };
 
-class AccessibleCheckListBox : public QAccessibleWidget, public QAccessibleTableInterface {
+class AccessibleCheckListBox : public AccessibleViewTable {
   public:
     explicit AccessibleCheckListBox(CheckListBox& list)
-        : QAccessibleWidget(&list, QAccessible::List) {}
-    ~AccessibleCheckListBox() override { DropItems(); }
-    AccessibleCheckListBox(const AccessibleCheckListBox&) = delete;
-    AccessibleCheckListBox& operator=(const AccessibleCheckListBox&) = delete;
+        : AccessibleViewTable(list, QAccessible::List) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    int childCount() const override { return rowCount(); }
-    QAccessibleInterface* child(int index) const override { return cellAt(index, 0); }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto* item = dynamic_cast<const AccessibleCheckListItem*>(child);
-        if (item == nullptr || !item->isValid() || item->parent() != this) return -1;
-        return item->rowIndex();
-    }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QListWidgetItem* item = List().itemAt(List().viewport()->mapFromGlobal(QPoint(x, y)));
         return item == nullptr ? nullptr : cellAt(List().row(item), 0);
     }
     QAccessibleInterface* focusChild() const override { return cellAt(List().currentRow(), 0); }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QString columnDescription(int /*column*/) const override { return {}; }
-    QString rowDescription(int /*row*/) const override { return {}; }
     int columnCount() const override { return 1; }
     int rowCount() const override { return List().count(); }
 
     int selectedCellCount() const override { return selectedRowCount(); }
-    int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override {
         return static_cast<int>(List().selectedItems().size());
     }
@@ -154,14 +79,12 @@ class AccessibleCheckListBox : public QAccessibleWidget, public QAccessibleTable
         for (int row : selectedRows()) cells.append(cellAt(row, 0));
         return cells;
     }
-    QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override {
         QList<int> rows;
         for (const QListWidgetItem* item : List().selectedItems()) rows.append(List().row(item));
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-    bool isColumnSelected(int /*column*/) const override { return false; }
     bool isRowSelected(int row) const override {
         return IsItem(List(), row) && List().item(row)->isSelected();
     }
@@ -171,21 +94,10 @@ class AccessibleCheckListBox : public QAccessibleWidget, public QAccessibleTable
         List().setCurrentRow(row);
         return true;
     }
-    bool selectColumn(int /*column*/) override { return false; }
     bool unselectRow(int row) override {
         if (!IsItem(List(), row) || !List().isEnabled()) return false;
         List().item(row)->setSelected(false);
         return true;
-    }
-    bool unselectColumn(int /*column*/) override { return false; }
-
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (column != 0 || !IsItem(List(), row)) return nullptr;
-        const auto found = items_.find(row);
-        if (found != items_.end()) return QAccessible::accessibleInterface(found->second);
-        auto* item = new AccessibleCheckListItem(List(), row);
-        items_.emplace(row, QAccessible::registerAccessibleInterface(item));
-        return item;
     }
 
     // A tick changes an item's data, which leaves the items where they are.
@@ -193,15 +105,13 @@ class AccessibleCheckListBox : public QAccessibleWidget, public QAccessibleTable
         if (event->modelChangeType() != QAccessibleTableModelChangeEvent::DataChanged) DropItems();
     }
 
-  private:
-    CheckListBox& List() const { return *static_cast<CheckListBox*>(widget()); }
-
-    void DropItems() {
-        for (const auto& [row, id] : items_) QAccessible::deleteAccessibleInterface(id);
-        items_.clear();
+  protected:
+    AccessibleViewItem* NewItem(int row, int /*column*/) const override {
+        return new AccessibleCheckListItem(List(), row);
     }
 
-    mutable std::map<int, QAccessible::Id> items_;
+  private:
+    CheckListBox& List() const { return *static_cast<CheckListBox*>(widget()); }
 };
 
 }  // namespace

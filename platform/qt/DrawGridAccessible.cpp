@@ -1,11 +1,6 @@
 #include "platform/qt/DrawGridAccessible.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QPointer>
-#include <map>
-#include <utility>
-
+#include "platform/qt/AccessibleItems.h"
 #include "platform/qt/DrawGrid.h"
 #include "platform/qt/Pressable.h"
 
@@ -32,73 +27,23 @@ int CellIndex(const DrawGrid& grid, int row, int column) {
 
 // One text of a row. It lives while the table's rows stay as they are: the table drops its
 // cells whenever the rows are rebuilt.
-class AccessibleGridCell : public QAccessibleInterface,
-                           public QAccessibleTableCellInterface,
-                           public QAccessibleActionInterface {
+class AccessibleGridCell : public AccessibleViewItem {
   public:
     AccessibleGridCell(DrawGrid& grid, int row, int column)
-        : grid_(&grid), row_(row), column_(column) {}
+        : AccessibleViewItem(grid, row, column) {}
 
-    bool isValid() const override { return grid_ && IsCell(*grid_, row_, column_); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        QAccessibleInterface* table = Table();
-        return table == nullptr ? nullptr : table->window();
-    }
-    QAccessibleInterface* parent() const override { return Table(); }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
+    bool isValid() const override { return Grid() && IsCell(*Grid(), rowIndex(), columnIndex()); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name || !isValid()) return {};
-        const std::vector<std::string>& texts = grid_->Texts()[row_];
-        return column_ < static_cast<int>(texts.size()) ? QString::fromStdString(texts[column_])
-                                                        : QString();
-    }
-    // The grid shows what the document holds; nothing is typed into it.
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
-
-    QRect rect() const override {
-        if (!isValid()) return {};
-        const QRect row = grid_->RowRect(row_);
-        return QRect(grid_->viewport()->mapToGlobal(row.topLeft()), row.size());
+        const std::vector<std::string>& texts = Grid()->Texts()[rowIndex()];
+        return columnIndex() < static_cast<int>(texts.size())
+                   ? QString::fromStdString(texts[columnIndex()])
+                   : QString();
     }
 
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.focusable = true;
-        state.selected = isSelected();
-        state.focused = state.selected && column_ == 0 && grid_->hasFocus();
-        state.disabled = !grid_->isEnabled();
-        state.offscreen = !grid_->viewport()->rect().intersects(grid_->RowRect(row_));
-        return state;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableCellInterface)
-            return static_cast<QAccessibleTableCellInterface*>(this);
-        if (type == QAccessible::ActionInterface)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
-    }
-
-    bool isSelected() const override { return isValid() && grid_->Row() == row_; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return Table(); }
+    bool isSelected() const override { return isValid() && Grid()->Row() == rowIndex(); }
 
     // "Toggle" chooses the row as a click does; in a grid that always holds one selected row
     // it never unselects. "Press" is a double click on the row, after the call has returned.
@@ -108,53 +53,35 @@ class AccessibleGridCell : public QAccessibleInterface,
                 QAccessibleActionInterface::pressAction(),
                 QAccessibleActionInterface::setFocusAction()};
     }
-    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
     void doAction(const QString& action) override {
-        if (!isValid() || !grid_->isEnabled()) return;
+        if (!isValid() || !Grid()->isEnabled()) return;
         if (action == QAccessibleActionInterface::toggleAction()) {
-            grid_->ChooseRow(row_);
+            Grid()->ChooseRow(rowIndex());
         } else if (action == QAccessibleActionInterface::pressAction()) {
             // The rows may have been rebuilt meanwhile: the row must still be one described.
-            PressAfterReply(*grid_, [grid = grid_.data(), row = row_] {
+            PressAfterReply(*Grid(), [grid = Grid(), row = rowIndex()] {
                 if (row < DescribedRows(*grid)) grid->ActivateRow(row);
             });
         } else if (action == QAccessibleActionInterface::setFocusAction()) {
-            grid_->setFocus(Qt::OtherFocusReason);
-            grid_->ChooseRow(row_);
+            Grid()->setFocus(Qt::OtherFocusReason);
+            Grid()->ChooseRow(rowIndex());
         }
     }
 
-  private:
-    QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(grid_); }
+  protected:
+    QRect ViewportRect() const override { return Grid()->RowRect(rowIndex()); }
+    void AddOwnState(QAccessible::State& state) const override {
+        state.focused = state.selected && columnIndex() == 0 && Grid()->hasFocus();
+    }
 
-    QPointer<DrawGrid> grid_;
-    int row_;
-    int column_;
+  private:
+    DrawGrid* Grid() const { return static_cast<DrawGrid*>(View()); }
 };
 
-class AccessibleDrawGrid : public QAccessibleWidget, public QAccessibleTableInterface {
+class AccessibleDrawGrid : public AccessibleViewTable {
   public:
-    explicit AccessibleDrawGrid(DrawGrid& grid) : QAccessibleWidget(&grid, QAccessible::Table) {}
-    ~AccessibleDrawGrid() override { DropCells(); }
-    AccessibleDrawGrid(const AccessibleDrawGrid&) = delete;
-    AccessibleDrawGrid& operator=(const AccessibleDrawGrid&) = delete;
+    explicit AccessibleDrawGrid(DrawGrid& grid) : AccessibleViewTable(grid, QAccessible::Table) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    int childCount() const override { return rowCount() * columnCount(); }
-    QAccessibleInterface* child(int index) const override {
-        if (index < 0) return nullptr;
-        return cellAt(index / columnCount(), index % columnCount());
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto* cell = dynamic_cast<const AccessibleGridCell*>(child);
-        if (cell == nullptr || !cell->isValid() || cell->parent() != this) return -1;
-        return CellIndex(Grid(), cell->rowIndex(), cell->columnIndex());
-    }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint point = Grid().viewport()->mapFromGlobal(QPoint(x, y));
         if (!Grid().viewport()->rect().contains(point)) return nullptr;
@@ -165,16 +92,11 @@ class AccessibleDrawGrid : public QAccessibleWidget, public QAccessibleTableInte
         return HasSelectedRow(Grid()) ? cellAt(Grid().Row(), 0) : nullptr;
     }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QString columnDescription(int /*column*/) const override { return {}; }
-    QString rowDescription(int /*row*/) const override { return {}; }
     int columnCount() const override { return Grid().TextColumns(); }
     int rowCount() const override { return DescribedRows(Grid()); }
 
     // The selection is always one whole row.
     int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
-    int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return HasSelectedRow(Grid()) ? 1 : 0; }
     QList<QAccessibleInterface*> selectedCells() const override {
         QList<QAccessibleInterface*> cells;
@@ -183,12 +105,10 @@ class AccessibleDrawGrid : public QAccessibleWidget, public QAccessibleTableInte
             cells.append(cellAt(Grid().Row(), column));
         return cells;
     }
-    QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override {
         if (!HasSelectedRow(Grid())) return {};
         return {Grid().Row()};
     }
-    bool isColumnSelected(int /*column*/) const override { return false; }
     bool isRowSelected(int row) const override {
         return HasSelectedRow(Grid()) && row == Grid().Row();
     }
@@ -197,32 +117,18 @@ class AccessibleDrawGrid : public QAccessibleWidget, public QAccessibleTableInte
         Grid().ChooseRow(row);
         return true;
     }
-    bool selectColumn(int /*column*/) override { return false; }
     // One row stays selected, as with the mouse and the keys.
     bool unselectRow(int /*row*/) override { return false; }
-    bool unselectColumn(int /*column*/) override { return false; }
 
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (!IsCell(Grid(), row, column)) return nullptr;
-        const auto found = cells_.find({row, column});
-        if (found != cells_.end()) return QAccessible::accessibleInterface(found->second);
-        auto* cell = new AccessibleGridCell(Grid(), row, column);
-        const QAccessible::Id id = QAccessible::registerAccessibleInterface(cell);
-        cells_.emplace(std::pair(row, column), id);
-        return cell;
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override { DropItems(); }
+
+  protected:
+    AccessibleViewItem* NewItem(int row, int column) const override {
+        return new AccessibleGridCell(Grid(), row, column);
     }
-
-    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override { DropCells(); }
 
   private:
     DrawGrid& Grid() const { return *static_cast<DrawGrid*>(widget()); }
-
-    void DropCells() {
-        for (const auto& [position, id] : cells_) QAccessible::deleteAccessibleInterface(id);
-        cells_.clear();
-    }
-
-    mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -40,6 +39,14 @@ class AddChangeEventFormTest : public ::testing::Test {
         testing_support::ExpectModal<TAddChangeEventForm>(
             [&] { result = form.ExecuteChange(event); }, handle);
         return result;
+    }
+    // Changes the event with "!" typed at the end of its description, and "OK".
+    bool ChangeTheDescriptionsEnd(TClEvent* event) {
+        return Change(event, [](TAddChangeEventForm& dialog) {
+            dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
+            user_input::Type(*dialog.Ui().memoDesc, "!");
+            dialog.Ui().btnOK->click();
+        });
     }
     TClDay* Day(int year, int month, int day) {
         std::int32_t index = 0;
@@ -87,9 +94,7 @@ TEST_F(AddChangeEventFormTest, ADateTypedIntoThePopUpCalendarAddsNothingInYearOn
     const bool added = Add(platform::EncodeDate(2026, 12, 9), [](TAddChangeEventForm& dialog) {
         platform::DatePicker& picker = *dialog.Ui().DatePicker;
         user_input::Activate(dialog);
-        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
-        ASSERT_TRUE(picker.calendarWidget()->isVisible());
-        QWidget* focused = QApplication::focusWidget();
+        QWidget* focused = user_input::DropDownCalendar(picker);
         ASSERT_NE(nullptr, focused);
         QTest::keyClicks(focused, "15012027");
         QTest::keyClick(focused, Qt::Key_Return);
@@ -220,12 +225,7 @@ TEST_F(AddChangeEventFormTest, APastedCategoryIsStoredOnOneLine) {
 TEST_F(AddChangeEventFormTest, AChangeOfTheDescriptionKeepsTheStoredBreaksOfTheOtherFields) {
     TClEvent* event = testing_support::AddEvent(document.Calendar, 2005, 10, 3, "Temat\r\n2",
                                                 "Praca\nklasowa", "Opis");
-    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
-        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
-        user_input::Type(*dialog.Ui().memoDesc, "!");
-        dialog.Ui().btnOK->click();
-    });
-    ASSERT_TRUE(changed);
+    ASSERT_TRUE(ChangeTheDescriptionsEnd(event));
     EXPECT_EQ("Opis!", event->Description);
     EXPECT_EQ("Temat\r\n2", event->Subject);
     EXPECT_EQ("Praca\nklasowa", event->Category);
@@ -382,12 +382,7 @@ TEST_F(AddChangeEventFormTest, LongSubjectAndCategorySurviveAChangeOfTheDescript
     const std::string category(35000, 'K');
     TClEvent* event =
         testing_support::AddEvent(document.Calendar, 2005, 10, 3, subject, category, "Opis");
-    const bool changed = Change(event, [](TAddChangeEventForm& dialog) {
-        dialog.Ui().memoDesc->moveCursor(QTextCursor::End);
-        user_input::Type(*dialog.Ui().memoDesc, "!");
-        dialog.Ui().btnOK->click();
-    });
-    ASSERT_TRUE(changed);
+    ASSERT_TRUE(ChangeTheDescriptionsEnd(event));
     EXPECT_EQ("Opis!", event->Description);
     EXPECT_EQ(event->Subject.size(), subject.size());
     EXPECT_TRUE(event->Subject == subject);

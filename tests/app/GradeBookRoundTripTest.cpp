@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "app/AddMarkForm.h"
 #include "app/FinalMarksEditorForm.h"
 #include "app/SubjectModifyForm.h"
@@ -28,6 +31,45 @@ void AddMark(Ui::TMainForm& ui, platform::SpeedButton* Ui::TAddMarkForm::*button
                                                    (keypad.Ui().*button)->click();
                                                    keypad.Ui().btnAccept->click();
                                                });
+}
+
+// Changes the current subject, `name`, through "Modyfikuj przedmiot", confirmed: `change` is
+// done to the window before its "Modyfikuj".
+void ModifySubject(Ui::TMainForm& ui, testing_support::ScriptedMessageBoxes& boxes,
+                   const std::string& name,
+                   const std::function<void(TSubjectModifyForm&)>& change) {
+    boxes.Expect("Czy chcesz zmodyfikować przedmiot " + name + "?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectModifyForm>([&] { ui.mSubjectModify->trigger(); },
+                                                     [&](TSubjectModifyForm& dialog) {
+                                                         change(dialog);
+                                                         dialog.Ui().btnModify->click();
+                                                         dialog.Ui().btnExit->click();
+                                                     });
+}
+
+// Adds one subject through "Dodaj przedmiot", confirmed under the name it shows, `shownName`:
+// `fill` fills the window before its "Dodaj".
+void AddOneSubject(Ui::TMainForm& ui, testing_support::ScriptedMessageBoxes& boxes,
+                   const std::string& shownName,
+                   const std::function<void(TSubjectsAddForm&)>& fill) {
+    boxes.Expect("Czy napewno chesz dodać przedmiot " + shownName + " ?", "Quirvale 2", kQuestion,
+                 platform::answer::Yes);
+    testing_support::ExpectModal<TSubjectsAddForm>([&] { ui.mSubjectAdd->trigger(); },
+                                                   [&](TSubjectsAddForm& dialog) {
+                                                       fill(dialog);
+                                                       dialog.Ui().btnAddSubject->click();
+                                                       dialog.Ui().btnExit->click();
+                                                   });
+}
+
+// Saves at `path` a document of one compulsory subject without marks.
+void SaveOneSubject(const std::string& path, const std::string& name, const std::string& teacher,
+                    const std::string& comment = "") {
+    TDataFile stored;
+    testing_support::MakeNew(stored);
+    testing_support::AddSubject(stored, name, {}, 1, kNoFinalMark, teacher, comment);
+    ASSERT_EQ(0, stored.SaveToFile(path));
 }
 
 }  // namespace
@@ -60,14 +102,8 @@ TEST_F(MainWindowTest, AGradeBookEditedThroughTheWindowsSavesAsBuiltInCode) {
     AddMark(ui(), &Ui::TAddMarkForm::btn5);
     AddMark(ui(), &Ui::TAddMarkForm::btn3m);
 
-    boxes.Expect("Czy chcesz zmodyfikować przedmiot Matematyka?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    testing_support::ExpectModal<TSubjectModifyForm>([&] { ui().mSubjectModify->trigger(); },
-                                                     [](TSubjectModifyForm& dialog) {
-                                                         dialog.Ui().edTeacher->setText("Nowak");
-                                                         dialog.Ui().btnModify->click();
-                                                         dialog.Ui().btnExit->click();
-                                                     });
+    ModifySubject(ui(), boxes, "Matematyka",
+                  [](TSubjectModifyForm& dialog) { dialog.Ui().edTeacher->setText("Nowak"); });
 
     testing_support::ExpectModal<TFinalMarksEditorForm>(
         [&] { ui().mFinalMarks->trigger(); },
@@ -106,39 +142,22 @@ TEST_F(MainWindowTest, AGradeBookEditedThroughTheWindowsSavesAsBuiltInCode) {
 // The file holds what the memos show: a comment set through the accessibility interface loses
 // only what the file cannot hold, and changing only the teacher keeps a comment byte for byte.
 TEST_F(MainWindowTest, CommentsAreSavedAsTheMemosShowThem) {
-    TDataFile stored;
-    testing_support::MakeNew(stored);
-    testing_support::AddSubject(stored, "Polski", {}, 1, kNoFinalMark, "Nowak", "x\ny\rz");
     const std::string path = programDir.File("szkola.ocn");
-    ASSERT_EQ(0, stored.SaveToFile(path));
-    TMainForm& form = Open();
-    form.show();
+    ASSERT_NO_FATAL_FAILURE(SaveOneSubject(path, "Polski", "Nowak", "x\ny\rz"));
+    Open().show();
     files.ExpectOpen(path);
     ui().mOpen->trigger();
 
-    boxes.Expect("Czy chcesz zmodyfikować przedmiot Polski?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    testing_support::ExpectModal<TSubjectModifyForm>([&] { ui().mSubjectModify->trigger(); },
-                                                     [](TSubjectModifyForm& dialog) {
-                                                         platform::Edit& teacher =
-                                                             *dialog.Ui().edTeacher;
-                                                         teacher.setFocus();
-                                                         teacher.end(false);
-                                                         user_input::Type(teacher, "a");
-                                                         dialog.Ui().btnModify->click();
-                                                         dialog.Ui().btnExit->click();
-                                                     });
-    boxes.Expect("Czy napewno chesz dodać przedmiot Fizyka ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    testing_support::ExpectModal<TSubjectsAddForm>([&] { ui().mSubjectAdd->trigger(); },
-                                                   [](TSubjectsAddForm& dialog) {
-                                                       dialog.Ui().editName->setText("Fizyka");
-                                                       accessible_actions::SetValue(
-                                                           *dialog.Ui().memoComment,
-                                                           QString::fromUtf8("m1\r\nm2😀中Ж"));
-                                                       dialog.Ui().btnAddSubject->click();
-                                                       dialog.Ui().btnExit->click();
-                                                   });
+    ModifySubject(ui(), boxes, "Polski", [](TSubjectModifyForm& dialog) {
+        platform::Edit& teacher = *dialog.Ui().edTeacher;
+        teacher.setFocus();
+        teacher.end(false);
+        user_input::Type(teacher, "a");
+    });
+    AddOneSubject(ui(), boxes, "Fizyka", [](TSubjectsAddForm& dialog) {
+        dialog.Ui().editName->setText("Fizyka");
+        accessible_actions::SetValue(*dialog.Ui().memoComment, QString::fromUtf8("m1\r\nm2😀中Ж"));
+    });
     ui().mSave->trigger();
 
     TDataFile reloaded;
@@ -152,38 +171,23 @@ TEST_F(MainWindowTest, CommentsAreSavedAsTheMemosShowThem) {
 // The file holds what the one-line fields show: a pasted name and teacher are saved on one
 // line, and a stored name with its breaks is saved as it was when only the teacher changed.
 TEST_F(MainWindowTest, PastedNamesAreSavedOnOneLine) {
-    TDataFile stored;
-    testing_support::MakeNew(stored);
-    testing_support::AddSubject(stored, "Bio\nlogia", {}, 1, kNoFinalMark, "Nowak");
     const std::string path = programDir.File("szkola.ocn");
-    ASSERT_EQ(0, stored.SaveToFile(path));
-    TMainForm& form = Open();
-    form.show();
+    ASSERT_NO_FATAL_FAILURE(SaveOneSubject(path, "Bio\nlogia", "Nowak"));
+    Open().show();
     files.ExpectOpen(path);
     ui().mOpen->trigger();
 
-    boxes.Expect("Czy chcesz zmodyfikować przedmiot Bio\nlogia?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    testing_support::ExpectModal<TSubjectModifyForm>(
-        [&] { ui().mSubjectModify->trigger(); },
-        [](TSubjectModifyForm& dialog) {
-            platform::Edit& teacher = *dialog.Ui().edTeacher;
-            teacher.setFocus();
-            teacher.selectAll();
-            user_input::Paste(teacher, "Anna\r\nNowak\r\n");
-            dialog.Ui().btnModify->click();
-            dialog.Ui().btnExit->click();
-        });
-    boxes.Expect("Czy napewno chesz dodać przedmiot Bio-X Chemia  ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    testing_support::ExpectModal<TSubjectsAddForm>([&] { ui().mSubjectAdd->trigger(); },
-                                                   [](TSubjectsAddForm& dialog) {
-                                                       platform::Edit& name = *dialog.Ui().editName;
-                                                       name.setFocus();
-                                                       user_input::Paste(name, "Bio-X\r\nChemia\n");
-                                                       dialog.Ui().btnAddSubject->click();
-                                                       dialog.Ui().btnExit->click();
-                                                   });
+    ModifySubject(ui(), boxes, "Bio\nlogia", [](TSubjectModifyForm& dialog) {
+        platform::Edit& teacher = *dialog.Ui().edTeacher;
+        teacher.setFocus();
+        teacher.selectAll();
+        user_input::Paste(teacher, "Anna\r\nNowak\r\n");
+    });
+    AddOneSubject(ui(), boxes, "Bio-X Chemia ", [](TSubjectsAddForm& dialog) {
+        platform::Edit& name = *dialog.Ui().editName;
+        name.setFocus();
+        user_input::Paste(name, "Bio-X\r\nChemia\n");
+    });
     EXPECT_EQ("Bio-X Chemia ", ui().cbSubject->itemText(1).toStdString());
     ui().mSave->trigger();
 

@@ -1,6 +1,5 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -303,9 +302,7 @@ TEST_F(StudentDataTest, ADateTypedIntoThePopUpCalendarEndsNoSchoolYearInYearOne)
     form.show();
     user_input::Activate(form);
     platform::DatePicker& picker = *ui().dtpEndOfSchoolYear;
-    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
-    ASSERT_TRUE(picker.calendarWidget()->isVisible());
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = user_input::DropDownCalendar(picker);
     ASSERT_NE(nullptr, focused);
     QTest::keyClicks(focused, "15012027");
     QTest::keyClick(focused, Qt::Key_Return);

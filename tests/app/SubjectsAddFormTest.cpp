@@ -29,6 +29,13 @@ class SubjectsAddFormTest : public ::testing::Test {
         ui().memoComment->SetText(comment);
         ui().checkInAverage->SetChecked(inAverage);
     }
+    // Presses "Dodaj przedmiot" and answers Yes to the question naming the subject as
+    // `shownName`.
+    void AddConfirmed(const std::string& shownName) {
+        boxes.Expect("Czy napewno chesz dodać przedmiot " + shownName + " ?", "Quirvale 2",
+                     kQuestion, platform::answer::Yes);
+        ui().btnAddSubject->click();
+    }
     Ui::TSubjectsAddForm& ui() { return form.Ui(); }
 
     testing_support::ScriptedMessageBoxes boxes;
@@ -55,9 +62,7 @@ TEST_F(SubjectsAddFormTest, OpensEmptyWithTheAverageBoxTicked) {
 TEST_F(SubjectsAddFormTest, YesAppendsTheSubjectAndTheDialogStaysOpen) {
     testing_support::AddSubject(document, "Biologia");
     Fill("Matematyka", "Kowalska", "Zeszyt w kratkę\r\nCyrkiel", false);
-    boxes.Expect("Czy napewno chesz dodać przedmiot Matematyka ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    ui().btnAddSubject->click();
+    AddConfirmed("Matematyka");
 
     ASSERT_EQ(2, document.Subjects.Count);
     const TSubject& added = *document.Subjects.Get(1);
@@ -99,9 +104,7 @@ TEST_F(SubjectsAddFormTest, TypedTextsKeepToWhatTheDocumentFileCanHold) {
     user_input::Type(*ui().edTeacher, QString::fromUtf8("Ćma ж€"));
     ui().memoComment->setFocus();
     user_input::Type(*ui().memoComment, QString::fromUtf8("łyżwy ж"));
-    boxes.Expect("Czy napewno chesz dodać przedmiot Żaba x ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    ui().btnAddSubject->click();
+    AddConfirmed("Żaba x");
     ASSERT_EQ(1, document.Subjects.Count);
     EXPECT_EQ("Żaba x", document.Subjects.Get(0)->Name);
     EXPECT_EQ("Ćma €", document.Subjects.Get(0)->Teacher);
@@ -115,9 +118,7 @@ TEST_F(SubjectsAddFormTest, TextsPutInThroughTheAccessibilityInterfaceKeepToTheC
     accessible_actions::SetValue(*ui().memoComment, QString::fromUtf8("m1\r\nm2😀中Ж"));
     accessible_actions::InsertText(*ui().memoComment, 0, QString::fromUtf8("Ж→"));
     EXPECT_EQ("m1\r\nm2", ui().memoComment->Text());
-    boxes.Expect("Czy napewno chesz dodać przedmiot Fizyka ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    ui().btnAddSubject->click();
+    AddConfirmed("Fizyka");
     ASSERT_EQ(1, document.Subjects.Count);
     EXPECT_EQ("m1\r\nm2", document.Subjects.Get(0)->Comment);
 }
@@ -128,9 +129,7 @@ TEST_F(SubjectsAddFormTest, APastedNameAndTeacherAreStoredOnOneLine) {
     user_input::Paste(*ui().editName, "Bio-X\r\nChemia\n");
     ui().edTeacher->setFocus();
     user_input::Paste(*ui().edTeacher, "Anna\rNowak");
-    boxes.Expect("Czy napewno chesz dodać przedmiot Bio-X Chemia  ?", "Quirvale 2", kQuestion,
-                 platform::answer::Yes);
-    ui().btnAddSubject->click();
+    AddConfirmed("Bio-X Chemia ");
     ASSERT_EQ(1, document.Subjects.Count);
     EXPECT_EQ("Bio-X Chemia ", document.Subjects.Get(0)->Name);
     EXPECT_EQ("Anna Nowak", document.Subjects.Get(0)->Teacher);

@@ -283,12 +283,9 @@ TEST_F(DatePickerTyping, KeysTypedIntoThePopUpCalendarNeverMoveTheDate) {
     for (const char* typed : {"15012027", "15.01.2027", "1", "x"}) {
         SCOPED_TRACE(typed);
         Restart();
-        QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
-        QCalendarWidget* calendar = picker.calendarWidget();
-        ASSERT_NE(calendar, nullptr);
-        ASSERT_TRUE(calendar->isVisible());
-        QWidget* focused = QApplication::focusWidget();
+        QWidget* focused = user_input::DropDownCalendar(picker);
         ASSERT_NE(focused, nullptr);
+        QCalendarWidget* calendar = picker.calendarWidget();
         ASSERT_TRUE(calendar->isAncestorOf(focused));
         QTest::keyClicks(focused, typed);
         QTest::keyClick(focused, Qt::Key_Return);
@@ -300,19 +297,16 @@ TEST_F(DatePickerTyping, KeysTypedIntoThePopUpCalendarNeverMoveTheDate) {
 }
 
 TEST_F(DatePickerTyping, ADayChosenInThePopUpCalendarIsTheDate) {
-    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
-    QCalendarWidget* calendar = picker.calendarWidget();
-    ASSERT_NE(calendar, nullptr);
-    ASSERT_TRUE(calendar->isVisible());
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = user_input::DropDownCalendar(picker);
     ASSERT_NE(focused, nullptr);
+    QCalendarWidget* calendar = picker.calendarWidget();
     QTest::keyClick(focused, Qt::Key_Right);
     QTest::keyClick(focused, Qt::Key_Return);
     EXPECT_FALSE(calendar->isVisible());
     EXPECT_EQ(picker.Date(), EncodeDate(2026, 12, 10));
 
     // The calendar's own month arrows take the day along, as in the diary's calendar.
-    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    user_input::DropDownCalendar(picker);
     auto* next = calendar->findChild<QToolButton*>("qt_calendar_nextmonth");
     ASSERT_NE(next, nullptr);
     user_input::Click(*next, next->rect().center());

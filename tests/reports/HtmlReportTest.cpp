@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -128,6 +129,67 @@ Lines SummaryRow(const std::string& width, const std::string& label, const std::
             "     <td class=\"podsumowanie_wartosc\">" + value + "</td>", "</tr>"};
 }
 
+// The subjects' heading; each subject's table follows.
+const Lines kSubjectsHeading = {"<table class=\"naglowek\" width=\"70%\"align=\"center\">",
+                                "<tr>",
+                                "     <td>Przedmioty</td>",
+                                "</tr>",
+                                "</table>",
+                                "",
+                                "<br>",
+                                "<br>",
+                                ""};
+
+// A subject's table up to its name; its rows follow.
+Lines SubjectHeading(const std::string& name) {
+    return {"<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">", "<tr>",
+            "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">" + name + "</td>",
+            "</tr>"};
+}
+
+const std::string kMarkCell = "<td class=\"przedmiot_wartosc_ocena\">";
+const std::string kValueCell = "<td class=\"przedmiot_wartosc\">";
+
+// The summary's heading over the line counting the subjects.
+Lines SummaryHeading(const std::string& subjectCounts) {
+    return {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">",
+            "<tr>",
+            "     <td>Podsumowanie</td>",
+            "</tr>",
+            "</table>",
+            "",
+            "<h1 align=\"center\">" + subjectCounts + "</h1>",
+            "",
+            "<br>",
+            "<br>"};
+}
+
+const std::string kSummaryTable = "<table border=\"0\" cellspacing=\"0\" cellpadding=\"0\">";
+
+// How many marks of each grade there are, from "Celujących" down, and of all.
+Lines MarkStatistics(const std::array<std::string, 7>& counts) {
+    const std::array<std::string, 7> labels = {
+        "Celujących:",      "Bardzo dobrych:",   "Dobrych:",   "Dostatecznych:",
+        "Dopuszczających:", "Niedostatecznych:", "Wszystkich:"};
+    Lines lines = {"<h1>Statystyka ocen:</h1>", kSummaryTable};
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        Append(lines, SummaryRow("155px", labels[i], counts[i]));
+    lines.push_back("</table>");
+    return lines;
+}
+
+// The four averages, in the order the page lists them.
+Lines Averages(const std::array<std::string, 4>& averages) {
+    const std::array<std::string, 4> labels = {
+        "Z ocen końcowych:", "Z ocen końcowych z wszystkich przedmiotów:",
+        "Z ocen z przedmiotów obowiązkowych:", "Z ocen z wszystkich przedmiotów:"};
+    Lines lines = {"<h1>Średnia:</h1>", kSummaryTable};
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        Append(lines, SummaryRow("300px", labels[i], averages[i]));
+    lines.push_back("</table>");
+    return lines;
+}
+
 TEST(HtmlReportTest, AllContentOffLeavesTheHeadAndTheEnd) {
     ReportDocument document;
     AddSubject(document, "Fizyka", {k5});
@@ -182,62 +244,38 @@ TEST(HtmlReportTest, EveryBlockWithEveryBoxOn) {
     Append(expected, PupilRow("Szkoła: ", "LO nr 1"));
     Append(expected, {" </table>", "", "<br>", "<br>", "<br>"});
 
-    Append(expected, {"<table class=\"naglowek\" width=\"70%\"align=\"center\">", "<tr>",
-                      "     <td>Przedmioty</td>", "</tr>", "</table>", "", "<br>", "<br>", ""});
-    const std::string subjectTable = "<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">";
-    const std::string nameCell = "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">";
-    const std::string markCell = "<td class=\"przedmiot_wartosc_ocena\">";
-    const std::string valueCell = "<td class=\"przedmiot_wartosc\">";
-    Append(expected, {subjectTable, "<tr>", nameCell + "Fizyka</td>", "</tr>"});
-    Append(expected, SubjectRow("Ocena końcowa:", markCell + "dobry +</td>"));
-    Append(expected, SubjectRow("Oceny:", valueCell + "5,4,4</td>"));
-    Append(expected, SubjectRow("Średnia:", markCell + "4.333</td>"));
-    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot obowiązkowy.</td>"));
-    Append(expected, SubjectRow("Nauczyciel:", valueCell + "pani Nowak</td>"));
-    Append(expected, SubjectRow("Notatka:", valueCell + "<pre>Zeszyt</pre></td>"));
+    Append(expected, kSubjectsHeading);
+    Append(expected, SubjectHeading("Fizyka"));
+    Append(expected, SubjectRow("Ocena końcowa:", kMarkCell + "dobry +</td>"));
+    Append(expected, SubjectRow("Oceny:", kValueCell + "5,4,4</td>"));
+    Append(expected, SubjectRow("Średnia:", kMarkCell + "4.333</td>"));
+    Append(expected, SubjectRow("Status:", kValueCell + "Przedmiot obowiązkowy.</td>"));
+    Append(expected, SubjectRow("Nauczyciel:", kValueCell + "pani Nowak</td>"));
+    Append(expected, SubjectRow("Notatka:", kValueCell + "<pre>Zeszyt</pre></td>"));
     Append(expected, {"</table>", ""});
-    Append(expected, {subjectTable, "<tr>", nameCell + "Religia</td>", "</tr>"});
-    Append(expected, SubjectRow("Ocena końcowa:", markCell + "nie wystawiona</td>"));
-    Append(expected, SubjectRow("Oceny:", valueCell + "</td>"));
-    Append(expected, SubjectRow("Średnia:", markCell + "0</td>"));
-    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot dodatkowy.</td>"));
-    Append(expected, SubjectRow("Nauczyciel:", valueCell + "</td>"));
-    Append(expected, SubjectRow("Notatka:", valueCell + "<pre></pre></td>"));
+    Append(expected, SubjectHeading("Religia"));
+    Append(expected, SubjectRow("Ocena końcowa:", kMarkCell + "nie wystawiona</td>"));
+    Append(expected, SubjectRow("Oceny:", kValueCell + "</td>"));
+    Append(expected, SubjectRow("Średnia:", kMarkCell + "0</td>"));
+    Append(expected, SubjectRow("Status:", kValueCell + "Przedmiot dodatkowy.</td>"));
+    Append(expected, SubjectRow("Nauczyciel:", kValueCell + "</td>"));
+    Append(expected, SubjectRow("Notatka:", kValueCell + "<pre></pre></td>"));
     Append(expected, {"</table>", "", "<br>", "<br>", "<br>"});
 
-    Append(expected, {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">", "<tr>",
-                      "     <td>Podsumowanie</td>", "</tr>", "</table>", "",
-                      "<h1 align=\"center\">Przedmiotów obowiązkowych: 1, Dodatkowych: 1</h1>", "",
-                      "<br>", "<br>"});
-    const std::string table = "<table border=\"0\" cellspacing=\"0\" cellpadding=\"0\">";
-    Append(expected, {"<h1>Statystyka ocen:</h1>", table});
-    Append(expected, SummaryRow("155px", "Celujących:", "0"));
-    Append(expected, SummaryRow("155px", "Bardzo dobrych:", "1"));
-    Append(expected, SummaryRow("155px", "Dobrych:", "2"));
-    Append(expected, SummaryRow("155px", "Dostatecznych:", "0"));
-    Append(expected, SummaryRow("155px", "Dopuszczających:", "0"));
-    Append(expected, SummaryRow("155px", "Niedostatecznych:", "0"));
-    Append(expected, SummaryRow("155px", "Wszystkich:", "3"));
-    Append(expected, {"</table>", "<h1>Średnia:</h1>", table});
-    Append(expected, SummaryRow("300px", "Z ocen końcowych:", "4.5"));
-    Append(expected, SummaryRow("300px", "Z ocen końcowych z wszystkich przedmiotów:", "4.5"));
-    Append(expected, SummaryRow("300px", "Z ocen z przedmiotów obowiązkowych:", "4.333"));
-    Append(expected, SummaryRow("300px", "Z ocen z wszystkich przedmiotów:", "4.333"));
-    Append(expected, {"</table>", "<h1>Przedmioty dodatkowe:</h1>", "<ul>", "<li>Religia", "</ul>",
+    Append(expected, SummaryHeading("Przedmiotów obowiązkowych: 1, Dodatkowych: 1"));
+    Append(expected, MarkStatistics({"0", "1", "2", "0", "0", "0", "3"}));
+    Append(expected, Averages({"4.5", "4.5", "4.333", "4.333"}));
+    Append(expected, {"<h1>Przedmioty dodatkowe:</h1>", "<ul>", "<li>Religia", "</ul>",
                       "<h1>Zagrożenia z przedmiotów:</h1>", "<ul>", "<li>Religia", "</ul>"});
     Append(expected, kEnd);
 
     EXPECT_EQ(WriteHtmlReport(document, AllOn()), Page(expected));
 }
 
-// The page of a document whose first subject's marks have a NaN value (a hand-made file) and
-// whose threshold is `threshold`, without the pupil block, the teacher and the note.
+// The page of a document with a mark worth NaN under `threshold`, without the pupil block, the
+// teacher and the note.
 std::string NaNPage(double threshold) {
-    ReportDocument document;
-    document.Settings.MarksValues[k4] = std::nan("");
-    document.Settings.AlarmThreshold = threshold;
-    AddSubject(document, "Historia", {k4}, 1, k4);
-    AddSubject(document, "Biologia", {k5}, 0);
+    NaNMarkDocument document(threshold);
     TReportHTMLOptions options;
     options.Content.SetChecked(B::StudentData, false);
     options.Content.Click(B::Menaces);
@@ -246,44 +284,24 @@ std::string NaNPage(double threshold) {
 
 Lines NaNPageLines(const Lines& endangered) {
     Lines expected = Head(true);
-    Append(expected, {"<table class=\"naglowek\" width=\"70%\"align=\"center\">", "<tr>",
-                      "     <td>Przedmioty</td>", "</tr>", "</table>", "", "<br>", "<br>", ""});
-    const std::string subjectTable = "<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">";
-    const std::string nameCell = "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">";
-    const std::string markCell = "<td class=\"przedmiot_wartosc_ocena\">";
-    const std::string valueCell = "<td class=\"przedmiot_wartosc\">";
-    Append(expected, {subjectTable, "<tr>", nameCell + "Historia</td>", "</tr>"});
-    Append(expected, SubjectRow("Ocena końcowa:", markCell + "dobry</td>"));
-    Append(expected, SubjectRow("Oceny:", valueCell + "4</td>"));
-    Append(expected, SubjectRow("Średnia:", markCell + "0</td>"));
-    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot obowiązkowy.</td>"));
+    Append(expected, kSubjectsHeading);
+    Append(expected, SubjectHeading("Historia"));
+    Append(expected, SubjectRow("Ocena końcowa:", kMarkCell + "dobry</td>"));
+    Append(expected, SubjectRow("Oceny:", kValueCell + "4</td>"));
+    Append(expected, SubjectRow("Średnia:", kMarkCell + "0</td>"));
+    Append(expected, SubjectRow("Status:", kValueCell + "Przedmiot obowiązkowy.</td>"));
     Append(expected, {"</table>", ""});
-    Append(expected, {subjectTable, "<tr>", nameCell + "Biologia</td>", "</tr>"});
-    Append(expected, SubjectRow("Ocena końcowa:", markCell + "nie wystawiona</td>"));
-    Append(expected, SubjectRow("Oceny:", valueCell + "5</td>"));
-    Append(expected, SubjectRow("Średnia:", markCell + "5</td>"));
-    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot dodatkowy.</td>"));
+    Append(expected, SubjectHeading("Biologia"));
+    Append(expected, SubjectRow("Ocena końcowa:", kMarkCell + "nie wystawiona</td>"));
+    Append(expected, SubjectRow("Oceny:", kValueCell + "5</td>"));
+    Append(expected, SubjectRow("Średnia:", kMarkCell + "5</td>"));
+    Append(expected, SubjectRow("Status:", kValueCell + "Przedmiot dodatkowy.</td>"));
     Append(expected, {"</table>", "", "<br>", "<br>", "<br>"});
 
-    Append(expected, {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">", "<tr>",
-                      "     <td>Podsumowanie</td>", "</tr>", "</table>", "",
-                      "<h1 align=\"center\">Przedmiotów obowiązkowych: 1, Dodatkowych: 1</h1>", "",
-                      "<br>", "<br>"});
-    const std::string table = "<table border=\"0\" cellspacing=\"0\" cellpadding=\"0\">";
-    Append(expected, {"<h1>Statystyka ocen:</h1>", table});
-    Append(expected, SummaryRow("155px", "Celujących:", "0"));
-    Append(expected, SummaryRow("155px", "Bardzo dobrych:", "1"));
-    Append(expected, SummaryRow("155px", "Dobrych:", "1"));
-    Append(expected, SummaryRow("155px", "Dostatecznych:", "0"));
-    Append(expected, SummaryRow("155px", "Dopuszczających:", "0"));
-    Append(expected, SummaryRow("155px", "Niedostatecznych:", "0"));
-    Append(expected, SummaryRow("155px", "Wszystkich:", "2"));
-    Append(expected, {"</table>", "<h1>Średnia:</h1>", table});
-    Append(expected, SummaryRow("300px", "Z ocen końcowych:", "0"));
-    Append(expected, SummaryRow("300px", "Z ocen końcowych z wszystkich przedmiotów:", "0"));
-    Append(expected, SummaryRow("300px", "Z ocen z przedmiotów obowiązkowych:", "0"));
-    Append(expected, SummaryRow("300px", "Z ocen z wszystkich przedmiotów:", "0"));
-    Append(expected, {"</table>", "<h1>Zagrożenia z przedmiotów:</h1>", "<ul>"});
+    Append(expected, SummaryHeading("Przedmiotów obowiązkowych: 1, Dodatkowych: 1"));
+    Append(expected, MarkStatistics({"0", "1", "1", "0", "0", "0", "2"}));
+    Append(expected, Averages({"0", "0", "0", "0"}));
+    Append(expected, {"<h1>Zagrożenia z przedmiotów:</h1>", "<ul>"});
     Append(expected, endangered);
     Append(expected, {"</ul>"});
     Append(expected, kEnd);
@@ -408,25 +426,16 @@ TEST(HtmlReportTest, TextsKeepACrAtTheirEndAndTheirOwnBreaks) {
     Append(expected, PupilRow("Semestr:", "\r\nI"));
     Append(expected, PupilRow("Szkoła: ", "LO\r\n"));
     Append(expected, {" </table>", "", "<br>", "<br>", "<br>"});
-    Append(expected, {"<table class=\"naglowek\" width=\"70%\"align=\"center\">", "<tr>",
-                      "     <td>Przedmioty</td>", "</tr>", "</table>", "", "<br>", "<br>", ""});
-    const std::string markCell = "<td class=\"przedmiot_wartosc_ocena\">";
-    const std::string valueCell = "<td class=\"przedmiot_wartosc\">";
-    Append(
-        expected,
-        {"<table border=\"0\" cellspacing=\"0\"cellpadding=\"0\">", "<tr>",
-         "     <td colspan=\"2\" height=\"30px\"class=\"przedmiot_nazwa\">Fizyka\r</td>", "</tr>"});
-    Append(expected, SubjectRow("Ocena końcowa:", markCell + "nie wystawiona</td>"));
-    Append(expected, SubjectRow("Oceny:", valueCell + "</td>"));
-    Append(expected, SubjectRow("Średnia:", markCell + "0</td>"));
-    Append(expected, SubjectRow("Status:", valueCell + "Przedmiot dodatkowy.</td>"));
-    Append(expected, SubjectRow("Nauczyciel:", valueCell + "\r\npani\r</td>"));
-    Append(expected, SubjectRow("Notatka:", valueCell + "<pre>raz\r\ndwa\r</pre></td>"));
+    Append(expected, kSubjectsHeading);
+    Append(expected, SubjectHeading("Fizyka\r"));
+    Append(expected, SubjectRow("Ocena końcowa:", kMarkCell + "nie wystawiona</td>"));
+    Append(expected, SubjectRow("Oceny:", kValueCell + "</td>"));
+    Append(expected, SubjectRow("Średnia:", kMarkCell + "0</td>"));
+    Append(expected, SubjectRow("Status:", kValueCell + "Przedmiot dodatkowy.</td>"));
+    Append(expected, SubjectRow("Nauczyciel:", kValueCell + "\r\npani\r</td>"));
+    Append(expected, SubjectRow("Notatka:", kValueCell + "<pre>raz\r\ndwa\r</pre></td>"));
     Append(expected, {"</table>", "", "<br>", "<br>", "<br>"});
-    Append(expected, {"<table class=\"naglowek\"  width=\"70%\" align=\"center\">", "<tr>",
-                      "     <td>Podsumowanie</td>", "</tr>", "</table>", "",
-                      "<h1 align=\"center\">Przedmiotów obowiązkowych: 0, Dodatkowych: 1</h1>", "",
-                      "<br>", "<br>"});
+    Append(expected, SummaryHeading("Przedmiotów obowiązkowych: 0, Dodatkowych: 1"));
     Append(expected, {"<h1>Przedmioty dodatkowe:</h1>", "<ul>", "<li>Fizyka\r", "</ul>",
                       "<h1>Zagrożenia z przedmiotów:</h1>", "<ul>", "<li>Fizyka\r", "</ul>"});
     Append(expected, kEnd);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,35 @@ std::string Text(const Lines& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return platform::Utf8ToCp1250(text);
+}
+
+// The parts' lines one after another.
+Lines Joined(std::initializer_list<Lines> parts) {
+    Lines lines;
+    for (const Lines& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
+}
+
+// How many marks of each grade there are, from "Celujących" down, and of all.
+Lines MarkStatistics(const std::array<std::string, 7>& counts) {
+    const std::array<std::string, 7> labels = {
+        "Celujących: ",      "Bardzo dobrych: ",   "Dobrych: ",   "Dostatecznych: ",
+        "Dopuszczających: ", "Niedostatecznych: ", "Wszystkich: "};
+    Lines lines = {"Statystyka ocen", kSingle};
+    for (std::size_t i = 0; i < labels.size(); ++i) lines.push_back(labels[i] + counts[i]);
+    lines.insert(lines.end(), {"", ""});
+    return lines;
+}
+
+// The four averages, in the order the report lists them.
+Lines Averages(const std::array<std::string, 4>& averages) {
+    const std::array<std::string, 4> labels = {
+        "Z ocen końcowych: ", "Z ocen końcowych z wszystkich przedmiotów: ",
+        "Z ocen z przedmiotów obowiązkowych: ", "Z ocen z wszystkich przedmiotów: "};
+    Lines lines = {"Średnia", kSingle};
+    for (std::size_t i = 0; i < labels.size(); ++i) lines.push_back(labels[i] + averages[i]);
+    lines.insert(lines.end(), {"", ""});
+    return lines;
 }
 
 TReportContent AllOff() {
@@ -58,86 +89,71 @@ TEST(TextReportTest, EveryLineWithEveryBoxOn) {
     AddSubject(document, "Chór", {k6, k6minus}, 0, k6);
     AddSubject(document, "Plastyka", {}, 0);
 
-    const Lines expected = {
-        "Uczeń: Anna Żak",
-        "Klasa: X c Technikum",
-        "Rok szkolny: 2004/2005",
-        "Semestr: II",
-        "Szkoła: ZST",
-        "",
-        "",
-        kDouble,
-        "Przedmioty",
-        kDouble,
-        "",
-        "Matematyka",
-        kSingle,
-        "Ocena końcowa: mierny",
-        "Oceny: 2,3-,1",
-        "Średnia: 1.966",
-        "Status: Przedmiot obowiązkowy.",
-        "Nauczyciel: pan Lis",
-        "Notatka: Wzory",
-        "",
-        "Chór",
-        kSingle,
-        "Ocena końcowa: celujący",
-        "Oceny: 6,6-",
-        "Średnia: 5.95",
-        "Status: Przedmiot dodatkowy.",
-        "Nauczyciel: ",
-        "Notatka: ",
-        "",
-        "Plastyka",
-        kSingle,
-        "Ocena końcowa: nie wystawiona",
-        "Oceny: ",
-        "Średnia: 0",
-        "Status: Przedmiot dodatkowy.",
-        "Nauczyciel: ",
-        "Notatka: ",
-        "",
-        "",
-        "",
-        kDouble,
-        "Podsumowanie",
-        kDouble,
-        "",
-        "Przedmiotów obowiązkowych: 1, Dodatkowych: 2",
-        "",
-        "",
-        "Statystyka ocen",
-        kSingle,
-        "Celujących: 2",
-        "Bardzo dobrych: 0",
-        "Dobrych: 0",
-        "Dostatecznych: 1",
-        "Dopuszczających: 1",
-        "Niedostatecznych: 1",
-        "Wszystkich: 5",
-        "",
-        "",
-        "Średnia",
-        kSingle,
-        "Z ocen końcowych: 2",
-        "Z ocen końcowych z wszystkich przedmiotów: 4",
-        "Z ocen z przedmiotów obowiązkowych: 1.966",
-        "Z ocen z wszystkich przedmiotów: 3.958",
-        "",
-        "",
-        "Przedmioty dodatkowe",
-        kSingle,
-        " - Chór",
-        " - Plastyka",
-        "",
-        "",
-        "Zagrożenia z przedmiotów",
-        kSingle,
-        " - Matematyka",
-        " - Plastyka",
-        "",
-        "",
-    };
+    const Lines expected = Joined({
+        {"Uczeń: Anna Żak",
+         "Klasa: X c Technikum",
+         "Rok szkolny: 2004/2005",
+         "Semestr: II",
+         "Szkoła: ZST",
+         "",
+         "",
+         kDouble,
+         "Przedmioty",
+         kDouble,
+         "",
+         "Matematyka",
+         kSingle,
+         "Ocena końcowa: mierny",
+         "Oceny: 2,3-,1",
+         "Średnia: 1.966",
+         "Status: Przedmiot obowiązkowy.",
+         "Nauczyciel: pan Lis",
+         "Notatka: Wzory",
+         "",
+         "Chór",
+         kSingle,
+         "Ocena końcowa: celujący",
+         "Oceny: 6,6-",
+         "Średnia: 5.95",
+         "Status: Przedmiot dodatkowy.",
+         "Nauczyciel: ",
+         "Notatka: ",
+         "",
+         "Plastyka",
+         kSingle,
+         "Ocena końcowa: nie wystawiona",
+         "Oceny: ",
+         "Średnia: 0",
+         "Status: Przedmiot dodatkowy.",
+         "Nauczyciel: ",
+         "Notatka: ",
+         "",
+         "",
+         "",
+         kDouble,
+         "Podsumowanie",
+         kDouble,
+         "",
+         "Przedmiotów obowiązkowych: 1, Dodatkowych: 2",
+         "",
+         ""},
+        MarkStatistics({"2", "0", "0", "1", "1", "1", "5"}),
+        Averages({"2", "4", "1.966", "3.958"}),
+        {
+            "Przedmioty dodatkowe",
+            kSingle,
+            " - Chór",
+            " - Plastyka",
+            "",
+            "",
+            "Zagrożenia z przedmiotów",
+            kSingle,
+            " - Matematyka",
+            " - Plastyka",
+            "",
+            "",
+        },
+    });
     EXPECT_EQ(WriteTextReport(document, AllOn()), Text(expected));
 }
 
@@ -145,46 +161,35 @@ TEST(TextReportTest, ADocumentWithoutSubjects) {
     ReportDocument document;
     TReportContent content = AllOn();
     content.SetChecked(B::StudentData, false);
-    const Lines expected = {kDouble,
-                            "Przedmioty",
-                            kDouble,
-                            "",
-                            "",
-                            "",
-                            kDouble,
-                            "Podsumowanie",
-                            kDouble,
-                            "",
-                            "Przedmiotów obowiązkowych: 0, Dodatkowych: 0",
-                            "",
-                            "",
-                            "Statystyka ocen",
-                            kSingle,
-                            "Celujących: 0",
-                            "Bardzo dobrych: 0",
-                            "Dobrych: 0",
-                            "Dostatecznych: 0",
-                            "Dopuszczających: 0",
-                            "Niedostatecznych: 0",
-                            "Wszystkich: 0",
-                            "",
-                            "",
-                            "Średnia",
-                            kSingle,
-                            "Z ocen końcowych: 0",
-                            "Z ocen końcowych z wszystkich przedmiotów: 0",
-                            "Z ocen z przedmiotów obowiązkowych: 0",
-                            "Z ocen z wszystkich przedmiotów: 0",
-                            "",
-                            "",
-                            "Przedmioty dodatkowe",
-                            kSingle,
-                            "",
-                            "",
-                            "Zagrożenia z przedmiotów",
-                            kSingle,
-                            "",
-                            ""};
+    const Lines expected = Joined({
+        {
+            kDouble,
+            "Przedmioty",
+            kDouble,
+            "",
+            "",
+            "",
+            kDouble,
+            "Podsumowanie",
+            kDouble,
+            "",
+            "Przedmiotów obowiązkowych: 0, Dodatkowych: 0",
+            "",
+            "",
+        },
+        MarkStatistics({"0", "0", "0", "0", "0", "0", "0"}),
+        Averages({"0", "0", "0", "0"}),
+        {
+            "Przedmioty dodatkowe",
+            kSingle,
+            "",
+            "",
+            "Zagrożenia z przedmiotów",
+            kSingle,
+            "",
+            "",
+        },
+    });
     EXPECT_EQ(WriteTextReport(document, content), Text(expected));
 }
 
@@ -229,14 +234,9 @@ TEST(TextReportTest, AnAverageAtTheThresholdIsEndangeredOneAboveIsNot) {
     EXPECT_EQ(text.find(platform::Utf8ToCp1250("Powyżej")), std::string::npos);
 }
 
-// The subjects and summary sections of a document whose first subject's marks have a NaN value
-// (a hand-made file) and whose threshold is `threshold`.
+// The subjects and summary sections of a document with a mark worth NaN under `threshold`.
 std::string NaNReport(double threshold) {
-    ReportDocument document;
-    document.Settings.MarksValues[k4] = std::nan("");
-    document.Settings.AlarmThreshold = threshold;
-    AddSubject(document, "Historia", {k4}, 1, k4);
-    AddSubject(document, "Biologia", {k5}, 0);
+    NaNMarkDocument document(threshold);
     TReportContent content;
     content.SetChecked(B::StudentData, false);
     content.Click(B::Menaces);
@@ -244,57 +244,38 @@ std::string NaNReport(double threshold) {
 }
 
 Lines NaNReportLines(const Lines& endangered) {
-    Lines lines = {kDouble,
-                   "Przedmioty",
-                   kDouble,
-                   "",
-                   "Historia",
-                   kSingle,
-                   "Ocena końcowa: dobry",
-                   "Oceny: 4",
-                   "Średnia: 0",
-                   "Status: Przedmiot obowiązkowy.",
-                   "",
-                   "Biologia",
-                   kSingle,
-                   "Ocena końcowa: nie wystawiona",
-                   "Oceny: 5",
-                   "Średnia: 5",
-                   "Status: Przedmiot dodatkowy.",
-                   "",
-                   "",
-                   "",
-                   kDouble,
-                   "Podsumowanie",
-                   kDouble,
-                   "",
-                   "Przedmiotów obowiązkowych: 1, Dodatkowych: 1",
-                   "",
-                   "",
-                   "Statystyka ocen",
-                   kSingle,
-                   "Celujących: 0",
-                   "Bardzo dobrych: 1",
-                   "Dobrych: 1",
-                   "Dostatecznych: 0",
-                   "Dopuszczających: 0",
-                   "Niedostatecznych: 0",
-                   "Wszystkich: 2",
-                   "",
-                   "",
-                   "Średnia",
-                   kSingle,
-                   "Z ocen końcowych: 0",
-                   "Z ocen końcowych z wszystkich przedmiotów: 0",
-                   "Z ocen z przedmiotów obowiązkowych: 0",
-                   "Z ocen z wszystkich przedmiotów: 0",
-                   "",
-                   "",
-                   "Zagrożenia z przedmiotów",
-                   kSingle};
-    lines.insert(lines.end(), endangered.begin(), endangered.end());
-    lines.insert(lines.end(), {"", ""});
-    return lines;
+    return Joined({{kDouble,
+                    "Przedmioty",
+                    kDouble,
+                    "",
+                    "Historia",
+                    kSingle,
+                    "Ocena końcowa: dobry",
+                    "Oceny: 4",
+                    "Średnia: 0",
+                    "Status: Przedmiot obowiązkowy.",
+                    "",
+                    "Biologia",
+                    kSingle,
+                    "Ocena końcowa: nie wystawiona",
+                    "Oceny: 5",
+                    "Średnia: 5",
+                    "Status: Przedmiot dodatkowy.",
+                    "",
+                    "",
+                    "",
+                    kDouble,
+                    "Podsumowanie",
+                    kDouble,
+                    "",
+                    "Przedmiotów obowiązkowych: 1, Dodatkowych: 1",
+                    "",
+                    ""},
+                   MarkStatistics({"0", "1", "1", "0", "0", "0", "2"}),
+                   Averages({"0", "0", "0", "0"}),
+                   {"Zagrożenia z przedmiotów", kSingle},
+                   endangered,
+                   {"", ""}});
 }
 
 TEST(TextReportTest, ANaNMarkValuePrintsTheAverage0AndListsTheSubjectAsEndangered) {

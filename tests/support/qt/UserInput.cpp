@@ -1,7 +1,11 @@
 #include "tests/support/qt/UserInput.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -75,6 +79,18 @@ void KeyClicks(QWidget& target, const QString& text) {
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(&target, &release);
     }
+}
+
+QWidget* DropDownCalendar(QDateTimeEdit& picker) {
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, {picker.width() - 4, picker.height() / 2});
+    const QCalendarWidget* calendar = picker.calendarWidget();
+    if (calendar == nullptr || !calendar->isVisible()) {
+        ADD_FAILURE() << "no calendar dropped down";
+        return nullptr;
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr) ADD_FAILURE() << "nothing has the focus in the dropped calendar";
+    return focused;
 }
 
 }  // namespace user_input

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+class QDateTimeEdit;
 class QWidget;
 
 // What a user does to a widget, delivered as the events Qt itself would send.
@@ -24,5 +25,8 @@ void Activate(QWidget& window);
 // Types the text as a keyboard does: each character pressed and released with its key's code
 // (Qt::Key_1 for "1"), for widgets that read the key rather than the text.
 void KeyClicks(QWidget& target, const QString& text);
+// Drops a date edit's calendar down with a click on its arrow and gives the widget that has the
+// focus then, to type into; null, the test failed, when no calendar shows or nothing has focus.
+QWidget* DropDownCalendar(QDateTimeEdit& picker);
 
 }  // namespace user_input
