@@ -6,6 +6,7 @@
 #include "core/DocumentFile.h"
 #include "platform/Dates.h"
 #include "platform/Files.h"
+#include "platform/KeptCopies.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -59,10 +60,31 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+OwnBackupFolderIn::OwnBackupFolderIn(const std::filesystem::path& folder) {
+    if (const char* previous = std::getenv("XDG_STATE_HOME")) previous_ = previous;
+    std::filesystem::create_directories(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
+    ::setenv("XDG_STATE_HOME", folder.c_str(), 1);
+}
+
+OwnBackupFolderIn::~OwnBackupFolderIn() {
+    if (previous_)
+        ::setenv("XDG_STATE_HOME", previous_->c_str(), 1);
+    else
+        ::unsetenv("XDG_STATE_HOME");
+}
+
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in.good()) << "cannot read " << path;
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int EntriesIn(const std::filesystem::path& folder) {
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++entries;
+    return entries;
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
