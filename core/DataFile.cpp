@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/DocumentFile.h"
+#include "platform/Backups.h"
 #include "platform/Dates.h"
 #include "platform/Files.h"
 #include "platform/KeptCopies.h"
@@ -15,11 +16,19 @@ namespace {
 void ReportSaveFailure(const std::string& path, const std::string& excess) {
     std::string message = std::string(kSaveFailedMessage) + "\n" + path;
     if (!excess.empty()) message += "\n" + excess;
-    platform::MessageBox(message, kDocumentCaption, platform::mb::Ok | platform::mb::IconStop,
-                         /*owned=*/false);
+    platform::MessageBox(message + BackupsNote(path), kDocumentCaption,
+                         platform::mb::Ok | platform::mb::IconStop, /*owned=*/false);
 }
 
 }  // namespace
+
+std::string BackupsNote(const std::string& path) {
+    const std::vector<std::string> backups = platform::BackupsOf(path);
+    if (backups.empty()) return "";
+    std::string note = std::string("\n\n") + kBackupKeptMessage;
+    for (const std::string& name : backups) note += "\n" + name;
+    return note + "\n" + (backups.size() == 1 ? kBackupRemovedNote : kBackupsRemovedNote);
+}
 
 TDataFile::TDataFile() {
     Clear();
