@@ -54,18 +54,22 @@ void TDataFile::Clear() {
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
-    // A file the program would refuse to open is not written: the old one is still a year.
-    if (!DocumentExcess(*this).empty()) return -1;
+    // A file the program would refuse to open does not replace the old one, still a year: the
+    // records are counted first, the file's size as it is written (one pass, no count of it).
+    if (!RecordsExcess(*this).empty()) return -1;
     const TDocumentHeader header = MakeDocumentHeader(*this);
     // Gathered into blocks: the file takes a few large writes instead of one per field, and
     // no image of the whole file is built (except by a save in place, which must know its size
     // before it changes the old file).
-    const bool saved = platform::SaveFileAtomically(path, [&](platform::ByteWriter& file) {
-        platform::BufferedSink blocks(file);
-        platform::ByteWriter out(blocks);
-        WriteDocument(out, *this, header);
-        blocks.Flush();
-    });
+    const bool saved = platform::SaveFileAtomically(
+        path,
+        [&](platform::ByteWriter& file) {
+            platform::BufferedSink blocks(file);
+            platform::ByteWriter out(blocks);
+            WriteDocument(out, *this, header);
+            blocks.Flush();
+        },
+        platform::kLargestReadableFile);
     if (!saved) return -1;
     Header = header;
     FileName = path;

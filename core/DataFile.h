@@ -74,7 +74,7 @@ class TDataFile {
     // after its old bytes were kept in a backup (platform::SaveFileAtomically). -1 on
     // failure, with the document unchanged. Once the new file is at `path` the document is bound
     // to it, though the folder then failed to flush. A document past the limits the reader
-    // keeps (DocumentExcess) is refused before anything is written.
+    // keeps (DocumentExcess) is refused before its file replaces the old one.
     std::int32_t SaveToFile(const std::string& path);
     std::int32_t SaveToCurrentFile();
     // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when
