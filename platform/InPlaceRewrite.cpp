@@ -26,10 +26,12 @@ bool RewriteInPlace(const std::string& target, std::span<const std::uint8_t> fre
         ::close(fd);
         return false;
     }
-    // Reserving may have grown the file, with zeros, past its old bytes; they are cut off.
+    // Reserving may have grown the file, with zeros, past its old bytes; they are cut off,
+    // and the backup goes only once that is on disk.
     if (!fresh.empty() &&
         files::Calls().Reserve(fd, static_cast<std::int64_t>(fresh.size())) != 0) {
-        const bool cut = ::ftruncate(fd, static_cast<off_t>(old.size())) == 0;
+        const bool cut = ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 &&
+                         files::Calls().SyncFile(fd) == 0;
         ::close(fd);
         if (cut) ::unlink(backup.c_str());
         return false;
