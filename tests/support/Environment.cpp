@@ -53,11 +53,17 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    // A test may have made the folder read-only; give the permissions back before removing.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    // A test may have made folders in it read-only; give the permissions back before removing
+    // (as root the removal needs none, but the tests may run as anyone).
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (auto entry = fs::recursive_directory_iterator(
+             path_, fs::directory_options::skip_permission_denied, ignored);
+         entry != fs::recursive_directory_iterator(); entry.increment(ignored))
+        if (entry->is_directory(ignored) && !entry->is_symlink(ignored))
+            fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
 }
 
 OwnBackupFolderIn::OwnBackupFolderIn(const std::filesystem::path& folder) {
