@@ -143,13 +143,14 @@ void TMainForm::FormCreate() {
 void TMainForm::ReportLoad(const std::string& path) {
     if (!DataFile.Named) {
         platform::MessageBox(
-            QString(kOpenFailedText).arg(QString::fromStdString(path)).toStdString(), kProgramTitle,
-            platform::mb::Ok | platform::mb::IconStop);
+            QString(kOpenFailedText).arg(QString::fromStdString(path)).toStdString() +
+                BackupsNote(path),
+            kProgramTitle, platform::mb::Ok | platform::mb::IconStop);
     } else if (DataFile.DiaryDamaged) {
         const std::string copy = DataFile.DamagedCopy.empty()
                                      ? std::string(kDamagedCopyFailedText)
                                      : kDamagedCopyKeptText + DataFile.DamagedCopy;
-        platform::MessageBox(kDiaryDamagedText + path + copy, kProgramTitle,
+        platform::MessageBox(kDiaryDamagedText + path + copy + BackupsNote(path), kProgramTitle,
                              platform::mb::Ok | platform::mb::IconWarning);
     }
 }

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "core/DocumentFile.h"
+#include "platform/Backups.h"
 #include "platform/Dates.h"
 #include "platform/Files.h"
+#include "platform/KeptCopies.h"
 
 namespace {
 
@@ -14,11 +16,19 @@ namespace {
 void ReportSaveFailure(const std::string& path, const std::string& excess) {
     std::string message = std::string(kSaveFailedMessage) + "\n" + path;
     if (!excess.empty()) message += "\n" + excess;
-    platform::MessageBox(message, kDocumentCaption, platform::mb::Ok | platform::mb::IconStop,
-                         /*owned=*/false);
+    platform::MessageBox(message + BackupsNote(path), kDocumentCaption,
+                         platform::mb::Ok | platform::mb::IconStop, /*owned=*/false);
 }
 
 }  // namespace
+
+std::string BackupsNote(const std::string& path) {
+    const std::vector<std::string> backups = platform::BackupsOf(path);
+    if (backups.empty()) return "";
+    std::string note = std::string("\n\n") + kBackupKeptMessage;
+    for (const std::string& name : backups) note += "\n" + name;
+    return note + "\n" + (backups.size() == 1 ? kBackupRemovedNote : kBackupsRemovedNote);
+}
 
 TDataFile::TDataFile() {
     Clear();
@@ -44,18 +54,22 @@ void TDataFile::Clear() {
 }
 
 std::int32_t TDataFile::SaveToFile(const std::string& path) {
-    // A file the program would refuse to open is not written: the old one is still a year.
-    if (!DocumentExcess(*this).empty()) return -1;
+    // A file the program would refuse to open does not replace the old one, still a year: the
+    // records are counted first, the file's size as it is written (one pass, no count of it).
+    if (!RecordsExcess(*this).empty()) return -1;
     const TDocumentHeader header = MakeDocumentHeader(*this);
     // Gathered into blocks: the file takes a few large writes instead of one per field, and
     // no image of the whole file is built (except by a save in place, which must know its size
     // before it changes the old file).
-    const bool saved = platform::SaveFileAtomically(path, [&](platform::ByteWriter& file) {
-        platform::BufferedSink blocks(file);
-        platform::ByteWriter out(blocks);
-        WriteDocument(out, *this, header);
-        blocks.Flush();
-    });
+    const bool saved = platform::SaveFileAtomically(
+        path,
+        [&](platform::ByteWriter& file) {
+            platform::BufferedSink blocks(file);
+            platform::ByteWriter out(blocks);
+            WriteDocument(out, *this, header);
+            blocks.Flush();
+        },
+        platform::kLargestReadableFile);
     if (!saved) return -1;
     Header = header;
     FileName = path;

@@ -16,6 +16,19 @@ inline constexpr char kSaveQuestion[] = "Czy zachować zmiany?";
 // Followed by a line break and the path of the file that could not be written, and for a
 // document the program could not open again by a line telling what is too large.
 inline constexpr char kSaveFailedMessage[] = "Nie udało się zapisać pliku.";
+// After the failed save's message, or the message that a document could not be opened whole,
+// where a save that rewrote the file in place could not put its old bytes back: followed by
+// the names of the copies it kept of them, one a line, and kBackupRemovedNote
+// (kBackupsRemovedNote for several).
+inline constexpr char kBackupKeptMessage[] =
+    "Zawartość pliku sprzed nieudanego zapisu zachowano jako:";
+inline constexpr char kBackupRemovedNote[] = "Kolejny udany zapis pliku usunie tę kopię.";
+inline constexpr char kBackupsRemovedNote[] = "Kolejny udany zapis pliku usunie te kopie.";
+
+// "" where no copy of the old bytes of the file at `path` lies beside it or in the user's own
+// folder (platform/Backups.h); else two line breaks, kBackupKeptMessage, the copies' names and
+// the note, for the end of a message about the file.
+std::string BackupsNote(const std::string& path);
 
 inline constexpr std::size_t kHeaderSize = 92;
 // Added to a document's file name for the copy kept of it when its diary could not be read
@@ -56,11 +69,12 @@ class TDataFile {
     // Empties the document and unbinds it; Settings and Header stay.
     void Clear();
     // Writes a temporary file beside `path` and renames it over `path` only when complete,
-    // so a failed save never loses the previous file; where the folder may not be written
-    // the file is rewritten in place, and a failure there puts its old bytes back. -1 on
-    // failure, with nothing changed. Once the new file is at `path` the document is bound
+    // so a failed save never loses the previous file; where the file must keep its other
+    // names or its owner, or the folder may not be written, the file is rewritten in place
+    // after its old bytes were kept in a backup (platform::SaveFileAtomically). -1 on
+    // failure, with the document unchanged. Once the new file is at `path` the document is bound
     // to it, though the folder then failed to flush. A document past the limits the reader
-    // keeps (DocumentExcess) is refused before anything is written.
+    // keeps (DocumentExcess) is refused before its file replaces the old one.
     std::int32_t SaveToFile(const std::string& path);
     std::int32_t SaveToCurrentFile();
     // -1 when bound, when the file cannot be read (not a regular file, over 64 MiB), or when

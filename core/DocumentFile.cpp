@@ -179,7 +179,8 @@ class CountingSink final : public platform::ByteSink {
 };
 
 bool TooLong(const std::string& text) {
-    return platform::Cp1250Length(text) > kLongestText;
+    // The code page never takes more bytes than UTF-8: most texts need no counting.
+    return text.size() > kLongestText && platform::Cp1250Length(text) > kLongestText;
 }
 
 constexpr char kTooLongText[] = "Tekst dłuższy niż 65536 znaków: ";
@@ -214,7 +215,7 @@ std::string DiaryExcess(TClCalendar& calendar) {
 
 }  // namespace
 
-std::string DocumentExcess(TDataFile& document) {
+std::string RecordsExcess(TDataFile& document) {
     const TStudent& s = document.Student;
     for (const std::string* text :
          {&s.Name, &s.Surname, &s.Comment, &s.SchoolType, &s.SchoolName, &s.Term})
@@ -231,8 +232,12 @@ std::string DocumentExcess(TDataFile& document) {
     if (marks > kMostMarks) return "Dokument ma więcej niż 1000000 ocen.";
     for (const std::string& day : document.LessonPlan.Days)
         if (TooLong(day)) return std::string(kTooLongText) + "plan lekcji.";
-    std::string diary = DiaryExcess(document.Calendar);
-    if (!diary.empty()) return diary;
+    return DiaryExcess(document.Calendar);
+}
+
+std::string DocumentExcess(TDataFile& document) {
+    std::string excess = RecordsExcess(document);
+    if (!excess.empty()) return excess;
     CountingSink counted;
     platform::ByteWriter out(counted);
     WriteDocument(out, document, MakeDocumentHeader(document));

@@ -18,6 +18,10 @@ TDocumentHeader MakeDocumentHeader(TDataFile& document);
 // Writes the whole file with `header` as its first 92 bytes.
 void WriteDocument(platform::ByteWriter& out, TDataFile& document, const TDocumentHeader& header);
 
+// DocumentExcess for everything but the size of the file, which only writing it tells: a
+// save checks that as it writes.
+std::string RecordsExcess(TDataFile& document);
+
 // Why the reader would refuse the document as it stands (more than core/DocumentLimits.h
 // allows, or a file larger than the reader takes), as a line of the failed save's message;
 // empty when it would read it. Counts the file's bytes without keeping them.

@@ -1,6 +1,7 @@
 #include "core/Strings.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "platform/Cp1250.h"
@@ -18,8 +19,14 @@ void WriteCountAndBytes(platform::ByteWriter& out, const char* bytes, std::size_
 }  // namespace
 
 std::int32_t TClStreamWriteString(platform::ByteWriter& out, const std::string& text) {
-    // The code page never needs more bytes than UTF-8.
-    if (text.size() <= kShortText) {
+    // The code page never needs more bytes than UTF-8. A document's many texts are encoded
+    // straight into a buffering sink.
+    if (std::uint8_t* room = out.Room(4 + text.size())) {
+        const std::size_t size = platform::Utf8ToCp1250(text, reinterpret_cast<char*>(room + 4));
+        const auto count = static_cast<std::uint32_t>(size);
+        std::memcpy(room, &count, 4);
+        out.Filled(4 + size);
+    } else if (text.size() <= kShortText) {
         std::array<char, kShortText> bytes;
         WriteCountAndBytes(out, bytes.data(), platform::Utf8ToCp1250(text, bytes.data()));
     } else {

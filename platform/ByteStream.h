@@ -135,6 +135,19 @@ class ByteWriter {
         WriteToSink(data, size);
     }
 
+    // Room for up to `size` bytes in a buffering sink, for bytes made in place rather than
+    // copied; nullptr where it has none so large (or the writer failed). Filled(n) then
+    // counts the first n of them as written.
+    std::uint8_t* Room(std::size_t size) {
+        return !failed_ && size <= static_cast<std::size_t>(sink_.roomEnd_ - sink_.room_)
+                   ? sink_.room_
+                   : nullptr;
+    }
+    void Filled(std::size_t size) {
+        sink_.room_ += size;
+        written_ += size;
+    }
+
     bool Failed() const { return failed_; }
     std::size_t Written() const { return written_; }
 

@@ -7,82 +7,28 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstdlib>
 #include <limits>
 #include <new>
 #include <optional>
+#include <set>
 #include <string_view>
+
+#include "platform/Backups.h"
+#include "platform/FileSteps.h"
+#include "platform/InPlaceRewrite.h"
+#include "platform/LinkRule.h"
 
 namespace platform {
 namespace {
 
-// Temporary files are named ".quirvale-<pid>-<n>" with n below this.
-constexpr int kTemporaryAttempts = 100;
-constexpr std::string_view kTemporaryPrefix = ".quirvale-";
-
-std::unique_ptr<FileCalls>& InstalledCalls() {
-    static std::unique_ptr<FileCalls> calls = std::make_unique<FileCalls>();
-    return calls;
-}
-
-FileCalls& Calls() {
-    return *InstalledCalls();
-}
-
-// Writes every one of `size` bytes from `offset` on, again after a short or interrupted write.
-bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t size, std::int64_t offset) {
-    while (size > 0) {
-        const std::ptrdiff_t n = Calls().WriteAt(fd, data, size, offset);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
-}
-
-class DescriptorSink final : public ByteSink {
-  public:
-    explicit DescriptorSink(int fd) : fd_(fd) {}
-    bool Write(const std::uint8_t* data, std::size_t size) override {
-        if (!WriteAllAt(fd_, data, size, offset_)) return false;
-        offset_ += static_cast<std::int64_t>(size);
-        return true;
-    }
-
-  private:
-    int fd_;
-    std::int64_t offset_ = 0;
-};
+using files::Calls;
 
 std::string& ProgramDirectoryOverride() {
     static std::string directory;
     return directory;
-}
-
-// The file a chain of symbolic links ends at (the path itself when it is none); nothing for
-// a loop.
-std::optional<std::string> FollowLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-        std::array<char, PATH_MAX> link;
-        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return std::nullopt;
-        const std::string next(link.data(), static_cast<std::size_t>(n));
-        path = next.front() == '/' ? next : ExtractFilePath(path) + next;
-    }
-    return std::nullopt;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::string folder = ExtractFilePath(path);
-    return folder.empty() ? "." : folder;
 }
 
 // Where the system does not tell the umask (no /proc, or a kernel older than 4.7): the one the
@@ -113,37 +59,6 @@ mode_t NewFileMode() {
     return 0666 & ~CurrentUmask();
 }
 
-std::string TemporaryName(const std::string& folder, int attempt) {
-    return folder + "/" + std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
-           std::to_string(attempt);
-}
-
-// Gives the unnamed file a name beside its target; "" when that fails.
-std::string LinkUnnamed(int fd, const std::string& folder) {
-    const std::string source = "/proc/self/fd/" + std::to_string(fd);
-    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        const std::string name = TemporaryName(folder, attempt);
-        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return name;
-        if (errno != EEXIST) break;
-    }
-    return "";
-}
-
-// Where a file system has no unnamed files: a new named one beside the target, named as an
-// unnamed one would be, so that one left behind is recognised the same way; -1 when none
-// can be made.
-int CreateNamed(const std::string& folder, std::string& name) {
-    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        name = TemporaryName(folder, attempt);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) break;
-    }
-    name.clear();
-    return -1;
-}
-
 // The number of a name part in plain decimal digits (no sign, no leading zero); nothing for
 // anything else.
 std::optional<long> PlainNumber(std::string_view text) {
@@ -159,14 +74,14 @@ std::optional<long> PlainNumber(std::string_view text) {
 
 // The process that named a temporary file so; nothing for a name no save of ours makes.
 std::optional<pid_t> TemporaryOwner(std::string_view name) {
-    if (!name.starts_with(kTemporaryPrefix)) return std::nullopt;
-    name.remove_prefix(kTemporaryPrefix.size());
+    if (!name.starts_with(files::kTemporaryPrefix)) return std::nullopt;
+    name.remove_prefix(files::kTemporaryPrefix.size());
     const std::size_t dash = name.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
     const std::optional<long> pid = PlainNumber(name.substr(0, dash));
     const std::optional<long> attempt = PlainNumber(name.substr(dash + 1));
     if (!pid || !attempt || *pid <= 0 || *pid > std::numeric_limits<pid_t>::max() ||
-        *attempt >= kTemporaryAttempts)
+        *attempt >= files::kTemporaryAttempts)
         return std::nullopt;
     return static_cast<pid_t>(*pid);
 }
@@ -185,8 +100,12 @@ bool IsOwnPlainFile(int folder, const char* name) {
 }
 
 // Removes the temporary files of this user's saves killed between naming their file and the
-// rename. A running process's file may belong to a save under way and stays.
+// rename, once a run for each folder: a save leaves one only when killed in the moment between
+// two calls, and reading a large folder at every save would cost more than a save. A running
+// process's file may belong to a save under way and stays.
 void RemoveLeftovers(const std::string& folder) {
+    static std::set<std::string> cleared;
+    if (!cleared.insert(folder).second) return;
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) return;
     std::vector<std::string> left;
@@ -199,25 +118,6 @@ void RemoveLeftovers(const std::string& folder) {
     ::closedir(listing);
 }
 
-// Flushes the folder so that the rename survives a crash. Where that fails the rename stands
-// all the same: the name leads to the new file whatever the folder's flush gave.
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    [[maybe_unused]] const int synced = Calls().SyncFolder(fd);
-    ::close(fd);
-}
-
-// The size of an open file after the checks every read makes; nothing when it is not a
-// regular file (a folder, a FIFO, a device) or is larger than kLargestReadableFile.
-std::optional<std::size_t> ReadableSize(int fd) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile)
-        return std::nullopt;
-    return static_cast<std::size_t>(info.st_size);
-}
-
 // Opens a file for reading after the checks every read makes; -1 when it cannot be opened
 // or ReadableSize refuses it. Plain descriptors rather than a stream: a stream's buffer
 // throws on a read error (a directory at the path, say) where a failed load is wanted.
@@ -226,7 +126,7 @@ std::optional<std::size_t> ReadableSize(int fd) {
 int OpenForReading(const std::string& path, std::size_t& size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return -1;
-    const std::optional<std::size_t> readable = ReadableSize(fd);
+    const std::optional<std::size_t> readable = files::ReadableSize(fd);
     if (!readable) {
         ::close(fd);
         return -1;
@@ -235,156 +135,70 @@ int OpenForReading(const std::string& path, std::size_t& size) {
     return fd;
 }
 
-// Reads an open file from where it stands to its end, `size` bytes expected; false when a
-// read fails, memory runs out or the file grows past kLargestReadableFile meanwhile.
-bool ReadToEnd(int fd, std::size_t size, std::vector<std::uint8_t>& bytes) {
-    bool ok = true;
-    std::vector<std::uint8_t> content;
-    try {
-        // One byte more than allowed tells a file that grew past the limit while being read.
-        content.resize(size + 1);
-        std::size_t filled = 0;
-        while (ok) {
-            if (filled == content.size()) {
-                if (content.size() > kLargestReadableFile) {
-                    ok = false;
-                    break;
-                }
-                content.resize(std::min<std::size_t>(content.size() * 2, kLargestReadableFile + 1));
-            }
-            const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                ok = n == 0;
-                break;
-            }
-            filled += static_cast<std::size_t>(n);
-        }
-        content.resize(filled);
-    } catch (const std::bad_alloc&) {
-        ok = false;
+// Writes at the end of an open file, failing where the file would grow past `largest` bytes.
+class DescriptorSink final : public ByteSink {
+  public:
+    DescriptorSink(int fd, std::uint64_t largest) : fd_(fd), largest_(largest) {}
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        if (size > largest_ - offset_ ||
+            !files::WriteAllAt(fd_, data, size, static_cast<std::int64_t>(offset_)))
+            return false;
+        offset_ += size;
+        return true;
     }
-    if (ok) bytes = std::move(content);
-    return ok;
-}
 
-// The bytes `write` gives, in memory; false when the writer fails or memory runs out.
-bool Render(const std::function<void(ByteWriter&)>& write, std::vector<std::uint8_t>& bytes) {
+  private:
+    int fd_;
+    std::uint64_t largest_;
+    std::uint64_t offset_ = 0;
+};
+
+// Keeps what a writer gives it in memory, failing past `largest` bytes.
+class CappedVectorSink final : public ByteSink {
+  public:
+    explicit CappedVectorSink(std::uint64_t largest) : largest_(largest) {}
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        if (size > largest_ - bytes.size()) return false;
+        bytes.insert(bytes.end(), data, data + size);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
+
+  private:
+    std::uint64_t largest_;
+};
+
+// Rewrites the file in place (platform/InPlaceRewrite.h) with the bytes `write` gives, made
+// in memory first: the old file is changed only once they are all there.
+bool RewriteWith(const std::string& target, const std::function<void(ByteWriter&)>& write,
+                 std::uint64_t largest) {
     try {
-        VectorSink sink;
+        CappedVectorSink sink(largest);
         ByteWriter writer(sink);
         write(writer);
-        if (writer.Failed()) return false;
-        bytes = std::move(sink.bytes);
-        return true;
+        return !writer.Failed() && RewriteInPlace(target, sink.bytes);
     } catch (const std::bad_alloc&) {
         return false;
     }
 }
 
-// Makes `bytes` the whole content of the open file and flushes it.
-bool WriteWhole(int fd, const std::vector<std::uint8_t>& bytes) {
-    return WriteAllAt(fd, bytes.data(), bytes.size(), 0) &&
-           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Calls().SyncFile(fd) == 0;
-}
-
-// The fallback where no file may be added to the folder: not atomic, but the user's file,
-// and never left cut by a save that fails. Everything that can fail before an old byte
-// changes comes first: the old bytes are read (to be put back), the new ones made, and room
-// for them reserved, so that a full disk fails here with the file untouched.
-bool RewriteInPlace(const std::string& target, const std::function<void(ByteWriter&)>& write) {
-    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return false;
-    std::vector<std::uint8_t> old;
-    std::vector<std::uint8_t> fresh;
-    const std::optional<std::size_t> size = ReadableSize(fd);
-    bool ok = size && ReadToEnd(fd, *size, old) && Render(write, fresh);
-    // Reserving may have grown the file, with zeros, past its old bytes; they are cut off.
-    if (ok && !fresh.empty() && Calls().Reserve(fd, static_cast<std::int64_t>(fresh.size())) != 0) {
-        [[maybe_unused]] const int cut = ::ftruncate(fd, static_cast<off_t>(old.size()));
-        ok = false;
-    }
-    if (ok && !WriteWhole(fd, fresh)) {
-        // The room reserved for the new bytes holds the old ones too.
-        WriteWhole(fd, old);
-        ok = false;
-    }
-    // Flushed already: closing has nothing left to report about the file's bytes.
-    ::close(fd);
-    return ok;
-}
-
-// The most names KeepCopyBeside tries.
-constexpr int kCopyNames = 99;
-
-bool Exists(const std::string& name) {
-    struct stat info {};
-    return ::lstat(name.c_str(), &info) == 0;
-}
-
-// Makes a new file at `name` holding `bytes`, with the permission bits `mode`, flushed to
-// disk before it gets the name; false, with nothing left at `name`, when anything is there
-// already or the file cannot be made whole.
-bool CreateNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes, mode_t mode) {
-    const std::string folder = FolderOf(name);
-    std::string temporary;
-    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    // Without unnamed files: a temporary file as a save makes one, removed whatever happens.
-    if (fd < 0) fd = CreateNamed(folder, temporary);
-    if (fd < 0) return false;
-    // Where the bits cannot be set the copy stays the user's alone, which serves as well.
-    [[maybe_unused]] const int permitted = ::fchmod(fd, mode);
-    bool ok = WriteAllAt(fd, bytes.data(), bytes.size(), 0) && Calls().SyncFile(fd) == 0;
-    // A link is refused where anything has the name already: nothing is replaced.
-    const std::string source =
-        temporary.empty() ? "/proc/self/fd/" + std::to_string(fd) : temporary;
-    ok = ok && ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
-    const bool named = ok;
-    ok = ::close(fd) == 0 && ok;
-    if (!temporary.empty()) ::unlink(temporary.c_str());
-    if (!ok) {
-        if (named) ::unlink(name.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
+// True when the new file `fd` has the owner and group of the file it is to replace (`old`),
+// or was given them. A folder's set-group-ID bit may have given it another group than the
+// user's.
+bool KeepsOwnerAndGroup(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return false;
+    return (made.st_uid == old.st_uid && made.st_gid == old.st_gid) ||
+           ::fchown(fd, old.st_uid, old.st_gid) == 0;
 }
 
 }  // namespace
-
-std::ptrdiff_t FileCalls::WriteAt(int fd, const std::uint8_t* data, std::size_t size,
-                                  std::int64_t offset) {
-    return ::pwrite(fd, data, size, static_cast<off_t>(offset));
-}
-
-int FileCalls::Reserve(int fd, std::int64_t size) {
-    return ::posix_fallocate(fd, 0, static_cast<off_t>(size));
-}
-
-int FileCalls::SyncFile(int fd) {
-    return ::fsync(fd);
-}
-
-int FileCalls::SyncFolder(int fd) {
-    // A file system that cannot flush a folder has nothing to flush.
-    return ::fsync(fd) == 0 || errno == EINVAL ? 0 : -1;
-}
-
-int FileCalls::Rename(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str());
-}
-
-std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls) {
-    if (!calls) calls = std::make_unique<FileCalls>();
-    InstalledCalls().swap(calls);
-    return calls;
-}
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::size_t size = 0;
     const int fd = OpenForReading(path, size);
     if (fd < 0) return false;
-    const bool ok = ReadToEnd(fd, size, bytes);
+    const bool ok = files::ReadToEnd(fd, size, bytes);
     ::close(fd);
     return ok;
 }
@@ -415,8 +229,9 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write) {
-    const std::optional<std::string> resolved = FollowLinks(path);
+bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write,
+                        std::uint64_t largest) {
+    const std::optional<std::string> resolved = ResolveForWriting(path);
     if (!resolved) return false;
     const std::string& target = *resolved;
     struct stat existing {};
@@ -427,11 +242,11 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
         // not the user's to change.
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
     }
-    const std::string folder = FolderOf(target);
+    const std::string folder = files::FolderOf(target);
     // A new file under the name would leave the file's other names with the old bytes.
     if (exists && (existing.st_nlink > 1 ||
                    ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0))
-        return RewriteInPlace(target, write);
+        return RewriteWith(target, write, largest);
     RemoveLeftovers(folder);
 
     std::string temporary;
@@ -439,63 +254,43 @@ bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWr
     const bool unnamed = fd >= 0;
     if (!unnamed) {
         // A file system without unnamed files: a named one, removed on every failure.
-        fd = CreateNamed(folder, temporary);
+        fd = files::CreateNamedTemporary(folder, temporary);
         if (fd < 0) return false;
     }
-
+    // Another user's file taken over by the user's own would lock its owner out, and a
+    // group that is not the file's would let others read it: it is rewritten instead.
+    if (exists && !KeepsOwnerAndGroup(fd, existing)) {
+        ::close(fd);
+        if (!temporary.empty()) ::unlink(temporary.c_str());
+        return RewriteWith(target, write, largest);
+    }
     bool ok = false;
     try {
-        DescriptorSink sink(fd);
+        DescriptorSink sink(fd, largest);
         ByteWriter writer(sink);
         write(writer);
         ok = !writer.Failed();
     } catch (const std::bad_alloc&) {
         // A failed save like any other: the old file stays, and so does the program.
     }
-    if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
-        // Owner and group where the user may (root); else the group alone, where the user is
-        // in it, so that the others of the group can still save the file. A save does not
-        // fail on either.
-        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
-        }
-    }
-    ok = ok && ::fchmod(fd, exists ? existing.st_mode & 07777 : NewFileMode()) == 0;
-    ok = ok && Calls().SyncFile(fd) == 0;
+    ok = ok && ::fchmod(fd, exists ? existing.st_mode & 07777 : NewFileMode()) == 0 &&
+         Calls().SyncFile(fd) == 0;
     if (ok && unnamed) {
-        temporary = LinkUnnamed(fd, folder);
+        temporary = files::LinkUnnamed(fd, folder);
         ok = !temporary.empty();
     }
     ok = ::close(fd) == 0 && ok;
     const bool renamed = ok && Calls().Rename(temporary, target) == 0;
-    // In a sticky folder (as /tmp) only the file's owner may rename over it.
+    // In a sticky folder (as /tmp) only the file's owner, or one who may act for anyone, may
+    // rename over it.
     const bool refused = ok && !renamed && exists && (errno == EPERM || errno == EACCES);
     if (!renamed) {
         if (!temporary.empty()) ::unlink(temporary.c_str());
-        return refused && RewriteInPlace(target, write);
+        return refused && RewriteWith(target, write, largest);
     }
-    SyncFolder(folder);
+    files::SyncFolder(folder);
+    if (exists) RemoveBackups(target);
     return true;
-}
-
-std::string KeepCopyBeside(const std::string& path, const std::string& suffix) {
-    struct stat info {};
-    std::vector<std::uint8_t> bytes;
-    if (::stat(path.c_str(), &info) != 0 || !ReadWholeFile(path, bytes)) return "";
-    for (int number = 1; number <= kCopyNames; ++number) {
-        const std::string name = path + suffix + (number == 1 ? "" : "." + std::to_string(number));
-        if (!Exists(name)) {
-            if (CreateNewFile(name, bytes, info.st_mode & 0777)) return name;
-            // Made meanwhile by someone else: the next name. Otherwise none can be made here.
-            if (!Exists(name)) return "";
-        }
-        struct stat held {};
-        std::vector<std::uint8_t> heldBytes;
-        if (::lstat(name.c_str(), &held) == 0 && S_ISREG(held.st_mode) &&
-            ReadWholeFile(name, heldBytes) && heldBytes == bytes)
-            return name;
-    }
-    return "";
 }
 
 std::string ExtractFilePath(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,40 +66,36 @@ class FileCalls {
 // Installs file calls; nullptr restores the system's. Returns the calls it replaced.
 std::unique_ptr<FileCalls> SetFileCalls(std::unique_ptr<FileCalls> calls);
 
+// Largest file a save writes when it is given no limit.
+inline constexpr std::uint64_t kNoSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
 // Writes a file so that the previous one is never lost: `write` fills an unnamed file in the
-// same folder, which is flushed to disk, given a name and renamed over `path` only when every
-// byte was written; the folder is then flushed too. The file keeps the permission bits and,
-// where allowed, the owner and group of the one it replaces (the group alone where the owner
-// cannot be kept); a symbolic link at `path` is written through to the file it names. A file
-// the user may not write is refused. Memory running out while `write` runs fails the save.
+// same folder, which is flushed to disk, given a name and renamed over `path`; the folder is
+// then flushed too. The file keeps the permission bits, owner and group of the one it
+// replaces. A symbolic link at `path`, or on the way to it, is written through to the file it
+// names where the link rule allows (platform/LinkRule.h), and fails the save where it does
+// not. A file the user may not write is refused, and so is a file `write` would make larger
+// than `largest` bytes. Memory running out while `write` runs fails the save.
 //
-// True once the new file is at `path`, false while the old one is: a folder that fails to
-// flush after the rename does not undo a save, as the name already leads to the new file
-// and a crash can bring back no more than the whole old one.
+// True once the new bytes are at `path`, false while the old ones are (or, after a failed
+// rewrite in place, lie in its backup): a folder that fails to flush after the rename does
+// not undo a save, as the name already leads to the new file and a crash can bring back no
+// more than the whole old one. A whole save removes the backups an earlier rewrite in place
+// left of the file (platform/Backups.h).
 //
 // A save killed between naming its file and the rename leaves a hidden
-// ".quirvale-<pid>-<n>" file; the next save of the same user in that folder removes those
-// whose process no longer runs, where they are plain files of that user's with one name.
+// ".quirvale-<pid>-<n>" file; the first save of a run of the same user's in that folder
+// removes those whose process no longer runs, where they are plain files of that user's with
+// one name.
 //
-// Where the folder may not be written but the file may, where the file has other names (hard
-// links, which are to see the new bytes too), and where the rename over it is refused (in a
-// sticky folder such as /tmp, a file of another user's), the file is rewritten in place (a
-// refused rename runs `write` a second time for it): the
-// old and the new bytes are both held in memory and room for the new ones is reserved
-// before the first old byte changes, so a full disk fails the save with the old file
-// untouched; a write that fails even so puts the old bytes back. Such a rewrite is not
-// atomic: a save killed or a machine stopped while it writes leaves a mix of both, readers
-// meanwhile see one, and a disk that fails the putting back too leaves one. A file the user
-// may write but not read, or one larger than kLargestReadableFile, is not rewritten in
-// place, as its old bytes could not be put back.
-bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write);
-
-// Keeps a copy of the file at `path` beside it, named `path` + `suffix`, or where that name is
-// taken `path` + `suffix` + ".2", ".3" ... ".99". A name holding the same bytes already is
-// the copy; nothing found under a name is ever replaced. The copy has the file's permission
-// bits and is written whole and flushed to disk before it gets its name. Its name, or ""
-// when no copy could be kept (nothing is then left behind).
-std::string KeepCopyBeside(const std::string& path, const std::string& suffix);
+// Where no new file may take the old one's place, the file is rewritten in place with a
+// backup of its old bytes (platform/InPlaceRewrite.h), the new bytes made in memory first:
+// where the folder may not be written but the file may, where the file has other names (hard
+// links, which are to see the new bytes too), where the new file could not have the old one's
+// owner and group (another user's file in a folder the user may write), and where the rename
+// over it is refused (then `write` runs a second time).
+bool SaveFileAtomically(const std::string& path, const std::function<void(ByteWriter&)>& write,
+                        std::uint64_t largest = kNoSizeLimit);
 
 // The folder part of a path, up to and including the last separator ("" when it has none).
 std::string ExtractFilePath(const std::string& path);

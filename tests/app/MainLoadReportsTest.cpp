@@ -17,6 +17,8 @@ const char* const kCopyFailed =
     "\n\nNie udało się zachować kopii pliku. Zapisanie dokumentu pod tą samą nazwą usunie "
     "nieodczytaną część; aby ją zachować, zapisz dokument pod inną nazwą.";
 
+const char* const kBackupKept = "\n\nZawartość pliku sprzed nieudanego zapisu zachowano jako:\n";
+
 // A message box that, while it is up, lets the test look at (and repaint) the window.
 class BoxThatRepaints final : public platform::MessageBoxService {
   public:
@@ -125,6 +127,39 @@ TEST_F(MainWindowTest, ACopyThatCannotBeKeptIsSaidInTheWarning) {
     }
     EXPECT_TRUE(form.DataFile.Named);
     EXPECT_FALSE(std::filesystem::exists(damaged + ".uszkodzony"));
+}
+
+// A save that rewrote the file in place and could not put its old bytes back left them in
+// copies beside it: the user is told where on opening the file.
+TEST_F(MainWindowTest, ADamagedDiaryIsReportedWithTheCopyAnUnfinishedSaveLeft) {
+    const std::string damaged = DamagedDiaryAt(programDir.File("klasa.ocn"));
+    testing_support::WriteBytes(damaged + ".poprzedni", {1, 2, 3});
+    TMainForm& form = Open();
+    files.ExpectOpen(damaged);
+    boxes.Expect(kDiaryDamaged + damaged + kCopyKept + damaged + ".uszkodzony" + kBackupKept +
+                     damaged + ".poprzedni\nKolejny udany zapis pliku usunie tę kopię.",
+                 "Quirvale 2", platform::mb::Ok | platform::mb::IconWarning, platform::answer::Ok);
+    ui().mOpen->trigger();
+    EXPECT_TRUE(form.DataFile.Named);
+    // The user may open the copy, or save the document as it was read, which ends the copy.
+    ui().btnSave->click();
+    EXPECT_FALSE(std::filesystem::exists(damaged + ".poprzedni"));
+}
+
+TEST_F(MainWindowTest, AFileThatDoesNotOpenIsReportedWithTheCopiesAnUnfinishedSaveLeft) {
+    const std::string broken = programDir.File("plan.ocn");
+    testing_support::WriteBytes(broken, {'D', 'F', '0', '3'});
+    testing_support::WriteBytes(broken + ".poprzedni", {1});
+    testing_support::WriteBytes(broken + ".poprzedni.2", {2});
+    WriteSettings(1, broken, 0, 0);
+    boxes.Expect("Nie można otworzyć pliku:\n" + broken +
+                     "\n\nPlik nie istnieje, jest uszkodzony albo nie jest dokumentem programu "
+                     "Quirvale 2." +
+                     kBackupKept + broken + ".poprzedni\n" + broken +
+                     ".poprzedni.2\nKolejny udany zapis pliku usunie te kopie.",
+                 "Quirvale 2", platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    TMainForm& form = Open();
+    EXPECT_FALSE(form.DataFile.Named);
 }
 
 TEST_F(MainWindowTest, ALastFileOutsideTheCodePageOpensAtStartUp) {

@@ -429,6 +429,35 @@ TEST_F(DataFileTest, FailedSaveAndSaveAsTellTheUserAndKeepTheDocumentModified) {
     ExpectUnowned();
 }
 
+// A hard-linked document is rewritten in place; a disk that fails while it writes, and then
+// again, leaves the old file only in its copy, which the message names.
+TEST_F(DataFileTest, AFailedSaveThatCouldNotPutTheOldFileBackNamesTheCopyOfIt) {
+    const std::string path = dir_.File("plan.ocn");
+    Change();
+    ASSERT_EQ(0, document_.SaveToFile(path));
+    const std::vector<std::uint8_t> saved = ReadBytes(path);
+    std::filesystem::create_hard_link(path, dir_.File("drugi.ocn"));
+    Change();
+    boxes_.Expect("Nie udało się zapisać pliku.\n" + path +
+                      "\n\nZawartość pliku sprzed nieudanego zapisu zachowano jako:\n" + path +
+                      ".poprzedni\nKolejny udany zapis pliku usunie tę kopię.",
+                  "Quirvale", platform::mb::Ok | platform::mb::IconStop, answer::Ok);
+    {
+        testing_support::InstalledFileCalls<testing_support::DiskFailsAfter> calls(saved.size() +
+                                                                                   100);
+        EXPECT_EQ(-1, document_.Save(saveDialog_));
+    }
+    EXPECT_EQ(saved, ReadBytes(path + ".poprzedni"));
+    EXPECT_EQ(std::pair(true, true), State());
+    ExpectUnowned();
+    // The next save, whole, takes the copy away.
+    EXPECT_EQ(0, document_.Save(saveDialog_));
+    EXPECT_FALSE(std::filesystem::exists(path + ".poprzedni"));
+    TDataFile reread;
+    ASSERT_EQ(0, reread.LoadFromFile(dir_.File("drugi.ocn")));
+    EXPECT_EQ(2, reread.Subjects.Count);
+}
+
 TEST_F(DataFileTest, ASaveWhoseFolderFailsToFlushIsDoneForTheNewFileIsInPlace) {
     testing_support::InstalledFileCalls<testing_support::FolderFlushFails> calls;
     const std::string path = dir_.File("plan.ocn");

@@ -49,6 +49,30 @@ TEST(StringWriteTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(TClStreamStringSize("\xF0\x9F\x98\x80"), 5u);  // one emoji, one "?"
 }
 
+TEST(StringWriteTest, TextsEncodedInABufferingSinksRoomAreTheSameBytes) {
+    const std::vector<std::string> texts = {"",
+                                            "abc",
+                                            "Kartkówka",
+                                            "zażółć gęślą jaźń",
+                                            "日本",
+                                            std::string(300, 'x') + "ą",
+                                            std::string(20, 'y')};
+    platform::VectorSink file;
+    platform::ByteWriter target(file);
+    // Small enough that some texts fit its room and others go on whole.
+    platform::BufferedSink blocks(target, 64);
+    platform::ByteWriter out(blocks);
+    Bytes expected;
+    for (const std::string& text : texts) {
+        EXPECT_EQ(TClStreamWriteString(out, text), 0);
+        const Bytes alone = Written(text);
+        expected.insert(expected.end(), alone.begin(), alone.end());
+    }
+    EXPECT_TRUE(blocks.Flush());
+    EXPECT_EQ(file.bytes, expected);
+    EXPECT_EQ(out.Written(), expected.size());
+}
+
 TEST(StringWriteTest, FailedSinkShowsInTheWriter) {
     FailingSink sink;
     platform::ByteWriter out(sink);

@@ -301,4 +301,32 @@ TEST(BufferedSinkTest, UnflushedBytesNeverArrive) {
     EXPECT_EQ(file.calls, 0);
 }
 
+TEST(BufferedSinkTest, BytesMadeInItsRoomCountAsWritten) {
+    LimitedSink file(100);
+    ByteWriter target(file);
+    platform::BufferedSink blocks(target, 6);
+    ByteWriter out(blocks);
+    out.WriteU8(1);
+    EXPECT_EQ(out.Room(6), nullptr);  // only five are left
+    std::uint8_t* room = out.Room(5);
+    ASSERT_NE(room, nullptr);
+    room[0] = 2;
+    room[1] = 3;
+    out.Filled(2);
+    out.WriteU8(4);
+    EXPECT_TRUE(blocks.Flush());
+    EXPECT_EQ(file.bytes, (Bytes{1, 2, 3, 4}));
+    EXPECT_EQ(out.Written(), 4u);
+    // A sink that does not buffer has no room, nor has a failed writer.
+    platform::VectorSink memory;
+    EXPECT_EQ(ByteWriter(memory).Room(1), nullptr);
+    LimitedSink full(0);
+    ByteWriter failing(full);
+    platform::BufferedSink nowhere(failing, 2);
+    ByteWriter failed(nowhere);
+    failed.WriteU32(1);
+    EXPECT_TRUE(failed.Failed());
+    EXPECT_EQ(failed.Room(1), nullptr);
+}
+
 }  // namespace

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/Files.h"
+#include "platform/KeptCopies.h"
 #include "tests/support/Environment.h"
 #include "tests/support/FileFaults.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing_support::EntriesIn;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -24,13 +25,6 @@ Bytes Document(std::uint8_t seed) {
     Bytes bytes;
     for (int i = 0; i < 1733; ++i) bytes.push_back(static_cast<std::uint8_t>(i * 31 + seed));
     return bytes;
-}
-
-int EntriesIn(const std::filesystem::path& folder) {
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++entries;
-    return entries;
 }
 
 mode_t PermissionBits(const std::string& path) {

@@ -1,11 +1,8 @@
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
-#include <sched.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -23,20 +20,17 @@
 #include "platform/Files.h"
 #include "tests/support/Environment.h"
 #include "tests/support/FileFaults.h"
+#include "tests/support/OtherUsers.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing_support::AsOrdinaryUser;
+using testing_support::EntriesIn;
+using testing_support::kNobody;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
-
-int EntriesIn(const std::filesystem::path& folder) {
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++entries;
-    return entries;
-}
 
 // --- Reading -----------------------------------------------------------------------------
 
@@ -201,59 +195,6 @@ TEST(SaveFileAtomicallyTest, KeepsThePermissionBitsOfTheFileItReplaces) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
-TEST(SaveFileAtomicallyTest, WritesThroughSymbolicLinksToTheirFile) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.Path() / "real");
-    const std::string target = dir.File("real/plan.ocn");
-    WriteBytes(target, {9});
-    std::filesystem::create_symlink("real/plan.ocn", dir.Path() / "relative");
-    std::filesystem::create_symlink(dir.File("relative"), dir.Path() / "absolute");
-    EXPECT_EQ(Saved(dir.File("absolute"), {1}), (Bytes{1}));
-    EXPECT_EQ(Saved(dir.File("relative"), {2}), (Bytes{2}));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("absolute")));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("relative")));
-    EXPECT_EQ(ReadBytes(target), (Bytes{2}));
-    EXPECT_EQ(EntriesIn(dir.Path()), 3);
-    EXPECT_EQ(EntriesIn(dir.Path() / "real"), 1);
-    // A link to a file not yet there makes the file.
-    std::filesystem::create_symlink("real/new.ocn", dir.Path() / "dangling");
-    EXPECT_EQ(Saved(dir.File("dangling"), {3}), (Bytes{3}));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling")));
-    EXPECT_EQ(ReadBytes(dir.File("real/new.ocn")), (Bytes{3}));
-}
-
-TEST(SaveFileAtomicallyTest, ALinkThatLeadsToItselfFails) {
-    TempDir dir;
-    std::filesystem::create_symlink("loop", dir.Path() / "loop");
-    EXPECT_FALSE(platform::SaveFileAtomically(dir.File("loop"),
-                                              [](platform::ByteWriter& out) { out.WriteU8(1); }));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop")));
-}
-
-constexpr uid_t kNobody = 65534;
-
-// Runs `body` in a child process as the user `uid` with the primary group `gid` and the
-// further `groups`, when the tests run as root (as themselves otherwise), and returns its
-// exit status: 0 when `body` gave true, 1 when false, 2 when the user could not be taken on.
-int AsUser(uid_t uid, gid_t gid, const std::vector<gid_t>& groups,
-           const std::function<bool()>& body) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgroups(groups.size(), groups.data()) != 0 ||
-                                 ::setgid(gid) != 0 || ::setuid(uid) != 0))
-            ::_exit(2);
-        ::_exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// As an ordinary user: nobody when the tests run as root, who may write anything.
-int AsOrdinaryUser(const std::function<bool()>& body) {
-    return AsUser(kNobody, kNobody, {}, body);
-}
-
 bool SaveOneByte(const std::string& path) {
     return platform::SaveFileAtomically(path, [](platform::ByteWriter& out) { out.WriteU8(7); });
 }
@@ -267,24 +208,6 @@ TEST(SaveFileAtomicallyTest, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(path); }), 1);
     EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
     EXPECT_EQ(ModeOf(path) & 07777, 0444u);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1);
-}
-
-TEST(SaveFileAtomicallyTest, AFolderTheUserMayNotWriteGetsTheFileWrittenInPlace) {
-    TempDir dir;
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
-    const std::string path = dir.File("shared.ocn");
-    WriteBytes(path, {9, 9, 9});
-    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-    struct stat before {};
-    ASSERT_EQ(::stat(path.c_str(), &before), 0);
-    EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(path); }), 0);
-    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
-    struct stat after {};
-    ASSERT_EQ(::stat(path.c_str(), &after), 0);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    // A new file has no place to go there.
-    EXPECT_EQ(AsOrdinaryUser([&] { return SaveOneByte(dir.File("new.ocn")); }), 1);
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
@@ -398,13 +321,6 @@ TEST(SaveFileAtomicallyTest, RemovesOnlyTheFilesOfSavesWhoseProcessHasEnded) {
     EXPECT_EQ(EntriesIn(dir.Path()), static_cast<int>(kept.size()) + 1);
 }
 
-// Where the tests do not run as root no file of another user can be made.
-#define SKIP_UNLESS_ROOT() \
-    if (::geteuid() != 0) GTEST_SKIP() << "files of another user can only be made as root"
-// A status of 2 from AsUser: the machine let the test take on no other user.
-#define SKIP_IF_NO_OTHER_USER(status) \
-    if ((status) == 2) GTEST_SKIP() << "this machine runs no process as another user"
-
 TEST(SaveFileAtomicallyTest, RemovesOnlyTheSaversOwnPlainLeftoverFiles) {
     SKIP_UNLESS_ROOT();
     TempDir dir;
@@ -435,77 +351,6 @@ TEST(SaveFileAtomicallyTest, RemovesOnlyTheSaversOwnPlainLeftoverFiles) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(linked), (Bytes{5}));
     EXPECT_EQ(ReadBytes(dir.File("target")), (Bytes{5}));
-}
-
-struct stat StatOf(const std::string& path) {
-    struct stat info {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info;
-}
-
-TEST(SaveFileAtomicallyTest, KeepsTheGroupOfAFileTheSaverDoesNotOwnButSharesTheGroupOf) {
-    SKIP_UNLESS_ROOT();
-    constexpr uid_t parent = 1000;
-    constexpr gid_t family = 50;
-    TempDir dir;
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
-    const std::string path = dir.File("plan.ocn");
-    WriteBytes(path, {9});
-    ASSERT_EQ(::chown(path.c_str(), 0, family), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
-    const int status = AsUser(parent, parent, {family}, [&] { return SaveOneByte(path); });
-    SKIP_IF_NO_OTHER_USER(status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
-    EXPECT_EQ(StatOf(path).st_gid, family);
-    EXPECT_EQ(ModeOf(path) & 07777, 0664u);
-    // Root may keep both.
-    ASSERT_EQ(::chown(path.c_str(), parent, family), 0);
-    EXPECT_EQ(Saved(path, {3}), (Bytes{3}));
-    EXPECT_EQ(StatOf(path).st_uid, parent);
-    EXPECT_EQ(StatOf(path).st_gid, family);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1);
-}
-
-TEST(SaveFileAtomicallyTest, EveryNameOfAHardLinkedFileSeesTheNewBytes) {
-    TempDir dir;
-    const std::string path = dir.File("plan.ocn");
-    const std::string other = dir.File("kopia.ocn");
-    WriteBytes(path, {9, 9});
-    std::filesystem::create_hard_link(path, other);
-    const ino_t inode = StatOf(path).st_ino;
-    EXPECT_EQ(Saved(path, {1, 2, 3}), (Bytes{1, 2, 3}));
-    EXPECT_EQ(ReadBytes(other), (Bytes{1, 2, 3}));
-    EXPECT_EQ(Saved(other, {4}), (Bytes{4}));
-    EXPECT_EQ(ReadBytes(path), (Bytes{4}));
-    EXPECT_EQ(StatOf(path).st_ino, inode);
-    EXPECT_EQ(StatOf(path).st_nlink, 2u);
-    {
-        // A failing write puts the old bytes back under both names.
-        testing_support::InstalledFileCalls<testing_support::DiskFullAfter> calls(1);
-        EXPECT_FALSE(platform::SaveFileAtomically(
-            path, [](platform::ByteWriter& out) { out.WriteBytes("longer", 6); }));
-    }
-    EXPECT_EQ(ReadBytes(path), (Bytes{4}));
-    EXPECT_EQ(ReadBytes(other), (Bytes{4}));
-    EXPECT_EQ(EntriesIn(dir.Path()), 2);
-}
-
-TEST(SaveFileAtomicallyTest, AFileOfAnotherUserInAStickySharedFolderIsRewrittenInPlace) {
-    SKIP_UNLESS_ROOT();
-    TempDir dir;
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 01777), 0);  // as /tmp
-    const std::string path = dir.File("plan.ocn");
-    WriteBytes(path, {9, 9, 9});
-    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-    const ino_t inode = StatOf(path).st_ino;
-    const int status = AsOrdinaryUser([&] { return SaveOneByte(path); });
-    SKIP_IF_NO_OTHER_USER(status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadBytes(path), (Bytes{7}));
-    EXPECT_EQ(StatOf(path).st_ino, inode);
-    EXPECT_EQ(StatOf(path).st_uid, 0u);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
 volatile sig_atomic_t umaskCalled = 0;
@@ -562,131 +407,25 @@ TEST(SaveFileAtomicallyTest, MemoryRunningOutWhileWritingFailsTheSaveAndKeepsThe
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
-// --- Saving in place ---------------------------------------------------------------------
-
-// An old file the user may write in a folder the user may not: a save there rewrites the
-// file in place.
-class SaveInPlaceTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_EQ(::chmod(dir_.Path().c_str(), 0755), 0);
-        std::filesystem::create_directory(folder_);
-        for (int i = 0; i < 6000; ++i) old_.push_back(static_cast<std::uint8_t>(i * 31 + 7));
-        WriteBytes(path_, old_);
-        ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
-        ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
-    }
-
-    // Saves `content` over the old file as an ordinary user; true when the save succeeded.
-    bool Save(const Bytes& content) {
-        const int status = AsOrdinaryUser([&] {
-            return platform::SaveFileAtomically(path_, [&](platform::ByteWriter& out) {
-                out.WriteBytes(content.data(), content.size());
-            });
-        });
-        EXPECT_TRUE(status == 0 || status == 1) << status;
-        return status == 0;
-    }
-
-    void ExpectTheOldFileWhole() {
-        EXPECT_EQ(ReadBytes(path_).size(), old_.size());
-        EXPECT_TRUE(ReadBytes(path_) == old_);
-        EXPECT_EQ(EntriesIn(folder_), 1);
-    }
-
-    TempDir dir_;
-    std::filesystem::path folder_ = dir_.Path() / "shared";
-    std::string path_ = (folder_ / "plan.ocn").string();
-    Bytes old_;
-};
-
-// Reserving fails as on a full disk; a write after that ends the save's process with 3.
-class NoRoomToReserve final : public platform::FileCalls {
-  public:
-    int Reserve(int, std::int64_t) override { return ENOSPC; }
-    std::ptrdiff_t WriteAt(int, const std::uint8_t*, std::size_t, std::int64_t) override {
-        ::_exit(3);
-    }
-};
-
-TEST_F(SaveInPlaceTest, NoRoomForTheNewBytesFailsBeforeAnOldByteChanges) {
-    testing_support::InstalledFileCalls<NoRoomToReserve> calls;
-    EXPECT_FALSE(Save(Bytes(20000, 0xAB)));
-    ExpectTheOldFileWhole();
-    EXPECT_FALSE(Save(Bytes(10, 0xAB)));
-    ExpectTheOldFileWhole();
-}
-
-TEST_F(SaveInPlaceTest, AWriteFailingMidwayPutsTheOldBytesBack) {
-    const Bytes longer(20000, 0xAB);
-    const Bytes shorter(100, 0xCD);
-    for (const std::size_t room : {std::size_t{0}, std::size_t{1}, std::size_t{4096},
-                                   std::size_t{6000}, longer.size() - 1}) {
-        testing_support::InstalledFileCalls<testing_support::DiskFullAfter> calls(room);
-        EXPECT_FALSE(Save(longer)) << room;
-        ExpectTheOldFileWhole();
-        if (room < shorter.size()) {
-            EXPECT_FALSE(Save(shorter)) << room;
-            ExpectTheOldFileWhole();
-        }
-    }
-    EXPECT_TRUE(Save(longer));
-    EXPECT_TRUE(ReadBytes(path_) == longer);
-    EXPECT_TRUE(Save(shorter));
-    EXPECT_EQ(ReadBytes(path_), shorter);
-}
-
-TEST_F(SaveInPlaceTest, AFileTheUserMayNotReadIsNotRewritten) {
-    // Its old bytes could not be put back after a failed write.
-    ASSERT_EQ(::chmod(path_.c_str(), 0222), 0);
-    EXPECT_FALSE(Save(Bytes(10, 0xAB)));
-    ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
-    ExpectTheOldFileWhole();
-}
-
-// A small file system of its own mounted over a folder, seen only by this process and its
-// children and gone with them; Mounted() is false where the sandbox allows no mounting.
-class SmallFileSystem {
-  public:
-    SmallFileSystem(const std::filesystem::path& folder, const char* options) : folder_(folder) {
-        mounted_ = ::unshare(CLONE_NEWNS) == 0 &&
-                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                   ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options) == 0;
-    }
-    ~SmallFileSystem() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-    bool Mounted() const { return mounted_; }
-
-  private:
-    std::filesystem::path folder_;
-    bool mounted_ = false;
-};
-
-// Fills the file system of `path` with a file there until no byte more fits.
-void FillUp(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    ASSERT_GE(fd, 0);
-    const Bytes block(4096, 0x55);
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    while (::write(fd, block.data(), 1) > 0) {
-    }
-    ::close(fd);
-}
-
-TEST_F(SaveInPlaceTest, OnAFullDiskFailsAndLeavesTheOldFileByteForByte) {
-    SmallFileSystem disk(folder_, "size=64k,mode=0755");
-    if (!disk.Mounted()) GTEST_SKIP() << "no file system can be mounted here (needs root)";
-    WriteBytes(path_, old_);
-    ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
-    FillUp((folder_ / "filler").string());
-    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
-    EXPECT_FALSE(Save(Bytes(40000, 0xAB)));
-    EXPECT_TRUE(ReadBytes(path_) == old_);
-    EXPECT_EQ(EntriesIn(folder_), 2);
+TEST(SaveFileAtomicallyTest, AFileLargerThanTheLimitGivenIsNotWritten) {
+    TempDir dir;
+    const std::string path = dir.File("plan.ocn");
+    WriteBytes(path, {9, 9});
+    const auto bytes = [](std::size_t count) {
+        return
+            [count](platform::ByteWriter& out) { out.WriteBytes(Bytes(count, 1).data(), count); };
+    };
+    EXPECT_FALSE(platform::SaveFileAtomically(path, bytes(11), 10));
+    EXPECT_FALSE(platform::SaveFileAtomically(dir.File("new.ocn"), bytes(11), 10));
+    EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+    // Nor in place.
+    std::filesystem::create_hard_link(path, dir.File("second.ocn"));
+    EXPECT_FALSE(platform::SaveFileAtomically(path, bytes(11), 10));
+    EXPECT_EQ(ReadBytes(path), (Bytes{9, 9}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2);
+    EXPECT_TRUE(platform::SaveFileAtomically(path, bytes(10), 10));
+    EXPECT_EQ(ReadBytes(dir.File("second.ocn")), Bytes(10, 1));
 }
 
 // --- Paths -------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "core/DataFile.h"
 #include "reports/ReportFile.h"
 #include "tests/support/Environment.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace {
@@ -45,6 +46,26 @@ TEST(ReportFileTest, AFailedSaveTellsTheUserAndKeepsTheOldFile) {
     EXPECT_FALSE(SaveReportFile(missing, "page"));
     EXPECT_TRUE(std::filesystem::is_directory(blocked));
     EXPECT_EQ(FilesIn(dir.Path()), 1);  // no partial file left beside it
+}
+
+TEST(ReportFileTest, AFailedSaveThatCouldNotPutTheOldPageBackNamesTheCopyOfIt) {
+    TempDir dir;
+    const std::string path = dir.File("raport.htm");
+    const std::vector<std::uint8_t> old(3000, 'x');
+    testing_support::WriteBytes(path, old);
+    // A page with a second name is rewritten in place.
+    std::filesystem::create_hard_link(path, dir.File("kopia.htm"));
+    ScriptedMessageBoxes boxes;
+    boxes.Expect(std::string(kSaveFailedMessage) + "\n" + path + "\n\n" + kBackupKeptMessage +
+                     "\n" + path + ".poprzedni\n" + kBackupRemovedNote,
+                 kDocumentCaption, platform::mb::Ok | platform::mb::IconStop, platform::answer::Ok);
+    {
+        testing_support::InstalledFileCalls<testing_support::DiskFailsAfter> calls(old.size() + 10);
+        EXPECT_FALSE(SaveReportFile(path, std::string(5000, 'y')));
+    }
+    EXPECT_EQ(old, testing_support::ReadBytes(path + ".poprzedni"));
+    EXPECT_TRUE(SaveReportFile(path, "page"));
+    EXPECT_EQ(FilesIn(dir.Path()), 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -52,17 +53,44 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    // A test may have made the folder read-only; give the permissions back before removing.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    // A test may have made folders in it read-only; give the permissions back before removing
+    // (as root the removal needs none, but the tests may run as anyone).
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (auto entry = fs::recursive_directory_iterator(
+             path_, fs::directory_options::skip_permission_denied, ignored);
+         entry != fs::recursive_directory_iterator(); entry.increment(ignored))
+        if (entry->is_directory(ignored) && !entry->is_symlink(ignored))
+            fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
+}
+
+OwnBackupFolderIn::OwnBackupFolderIn(const std::filesystem::path& folder) {
+    if (const char* previous = std::getenv("XDG_STATE_HOME")) previous_ = previous;
+    std::filesystem::create_directories(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
+    ::setenv("XDG_STATE_HOME", folder.c_str(), 1);
+}
+
+OwnBackupFolderIn::~OwnBackupFolderIn() {
+    if (previous_)
+        ::setenv("XDG_STATE_HOME", previous_->c_str(), 1);
+    else
+        ::unsetenv("XDG_STATE_HOME");
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in.good()) << "cannot read " << path;
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int EntriesIn(const std::filesystem::path& folder) {
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++entries;
+    return entries;
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {

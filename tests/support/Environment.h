@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,23 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// Points the user's own folder for backups (platform::OwnBackupFolder) into `folder`, for this
+// process and the children it forks, for the lifetime of the object. The folder is made,
+// open to every user, so that a child as another user can make its own folder in it.
+class OwnBackupFolderIn {
+  public:
+    explicit OwnBackupFolderIn(const std::filesystem::path& folder);
+    ~OwnBackupFolderIn();
+    OwnBackupFolderIn(const OwnBackupFolderIn&) = delete;
+    OwnBackupFolderIn& operator=(const OwnBackupFolderIn&) = delete;
+
+  private:
+    std::optional<std::string> previous_;
+};
+
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
+// The number of entries in a folder, hidden ones included.
+int EntriesIn(const std::filesystem::path& folder);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // A file of the shared sample documents (valid and damaged ".ocn" files).
 std::string SamplePath(const std::string& name);

@@ -1,7 +1,9 @@
 #pragma once
 
-// File calls for the saves' tests: a disk that fills up, a folder that fails to flush.
+// File calls for the saves' tests: a disk that fills up or goes bad, a folder that fails to
+// flush.
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <utility>
@@ -58,6 +60,28 @@ class DiskFullAfter final : public platform::FileCalls {
   private:
     std::size_t room_;
     bool failed_ = false;
+};
+
+// A disk going bad once `room` more bytes were written: the write that needs more writes what
+// fits, and every write after it fails with an I/O error, as does the putting back of what a
+// failed save had changed.
+class DiskFailsAfter final : public platform::FileCalls {
+  public:
+    explicit DiskFailsAfter(std::size_t room) : room_(room) {}
+
+    std::ptrdiff_t WriteAt(int fd, const std::uint8_t* data, std::size_t size,
+                           std::int64_t offset) override {
+        if (room_ == 0) {
+            errno = EIO;
+            return -1;
+        }
+        const std::ptrdiff_t written = FileCalls::WriteAt(fd, data, std::min(size, room_), offset);
+        if (written > 0) room_ -= static_cast<std::size_t>(written);
+        return written;
+    }
+
+  private:
+    std::size_t room_;
 };
 
 // A folder whose flush fails with an I/O error; every other call is the system's.
