@@ -1,7 +1,5 @@
 #include "platform/FileStart.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,22 +7,20 @@
 #include <cstdint>
 #include <new>
 
+#include "platform/FileSteps.h"
+
 namespace platform {
 
 bool ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) {
-    // O_NONBLOCK keeps the open of a FIFO without a writer from waiting; the type check then
-    // refuses it.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    std::uint64_t size = 0;
+    const int fd = files::OpenRegularForReading(path, size);
     if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0;
+    bool ok = true;
     std::vector<std::uint8_t> start;
-    if (ok) {
-        try {
-            start.resize(std::min<std::uint64_t>(static_cast<std::uint64_t>(info.st_size), limit));
-        } catch (const std::bad_alloc&) {
-            ok = false;
-        }
+    try {
+        start.resize(std::min<std::uint64_t>(size, limit));
+    } catch (const std::bad_alloc&) {
+        ok = false;
     }
     std::size_t filled = 0;
     while (ok && filled < start.size()) {

@@ -46,6 +46,20 @@ bool WriteWhole(int fd, Bytes bytes) {
            ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Calls().SyncFile(fd) == 0;
 }
 
+int OpenRegularForReading(const std::string& path, std::uint64_t& size) {
+    // O_NONBLOCK keeps the open of a FIFO without a writer from waiting forever; the type
+    // check then refuses it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+        ::close(fd);
+        return -1;
+    }
+    size = static_cast<std::uint64_t>(info.st_size);
+    return fd;
+}
+
 std::optional<std::size_t> ReadableSize(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||

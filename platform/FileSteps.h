@@ -28,6 +28,10 @@ bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t size, std::int64_t
 // Makes `bytes` the whole content of the open file and flushes it.
 bool WriteWhole(int fd, Bytes bytes);
 
+// Opens a regular file for reading, however large, with its size in `size`; -1 when it cannot
+// be opened or is no regular file (a folder, a FIFO, a device). Never waits on a FIFO.
+int OpenRegularForReading(const std::string& path, std::uint64_t& size);
+
 // The size of an open file after the checks every read makes; nothing when it is not a
 // regular file (a folder, a FIFO, a device) or is larger than kLargestReadableFile.
 std::optional<std::size_t> ReadableSize(int fd);

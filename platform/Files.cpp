@@ -118,20 +118,18 @@ void RemoveLeftovers(const std::string& folder) {
     ::closedir(listing);
 }
 
-// Opens a file for reading after the checks every read makes; -1 when it cannot be opened
-// or ReadableSize refuses it. Plain descriptors rather than a stream: a stream's buffer
-// throws on a read error (a directory at the path, say) where a failed load is wanted.
-// O_NONBLOCK keeps the open of a FIFO without a writer from waiting forever; the type check
-// then refuses it.
+// Opens a file for reading after the checks every read makes; -1 when it cannot be opened,
+// is no regular file or is larger than kLargestReadableFile. Plain descriptors rather than a
+// stream: a stream's buffer throws on a read error where a failed load is wanted.
 int OpenForReading(const std::string& path, std::size_t& size) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    std::uint64_t whole = 0;
+    const int fd = files::OpenRegularForReading(path, whole);
     if (fd < 0) return -1;
-    const std::optional<std::size_t> readable = files::ReadableSize(fd);
-    if (!readable) {
+    if (whole > kLargestReadableFile) {
         ::close(fd);
         return -1;
     }
-    size = *readable;
+    size = static_cast<std::size_t>(whole);
     return fd;
 }
 
